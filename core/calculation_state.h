@@ -1,0 +1,35 @@
+// The record of every figure that passes from one window to the next.
+#pragma once
+
+#include "core/value.h"
+
+#include <array>
+#include <string>
+
+namespace tenvo {
+
+constexpr int kEntryCount = 20;     // entries are numbered 1 to 20
+constexpr int kEntryArraySize = 40; // indices 0 to 39; index 0 and 21 to 39 hold spare zeros
+
+// A plain value: copying a state copies both entry arrays, so a copy can be worked on and
+// kept only when an operation succeeds.
+struct CalculationState {
+    Integer ItemCount = 0;
+    Integer OddsSum = 0;
+    Single OddsAverage = 0;
+    Integer OddsMax = 0;
+    Integer CalcReady = 0;
+    Value EntryValues;  // Empty until the main window first loads, then an array
+    Value EnteredOdds;  // likewise
+    Single TotalStake = 0;
+
+    bool operator==(const CalculationState&) const = default;
+};
+
+// Replaces EntryValues and then EnteredOdds with new, separate arrays of Integer zeros.
+void CreateEntryArrays(CalculationState& state);
+
+// The twenty texts typed for entries 1 to 20, entry 1 first.
+using OddsTexts = std::array<std::string, kEntryCount>;
+
+} // namespace tenvo

@@ -1,0 +1,19 @@
+// What the bettor gains or loses in all if a given entry wins.
+#pragma once
+
+#include "core/calculation_state.h"
+
+#include <array>
+
+namespace tenvo {
+
+using ProfitTable = std::array<Long, kEntryCount>;
+
+// ((EnteredOdds(k) x EntryValues(k)) x 1000) - TotalStake, each step in the type the Value
+// rules give it, rounded half to even to a Long. Reads the state only.
+Long EntryProfit(const CalculationState& state, int k);
+
+// EntryProfit for entries 1 to 20, in that order; the first failing entry stops it.
+ProfitTable ComputeProfitTable(const CalculationState& state);
+
+} // namespace tenvo

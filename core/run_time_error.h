@@ -1,0 +1,52 @@
+// The one error a calculation can stop with: its kind, number and, where known, the entry.
+#pragma once
+
+#include <exception>
+#include <optional>
+#include <string>
+
+namespace tenvo {
+
+enum class ErrorKind { Overflow, DivisionByZero, TypeMismatch };
+
+class RuntimeError : public std::exception {
+public:
+    explicit RuntimeError(ErrorKind kind) : m_kind(kind) {}
+
+    ErrorKind kind() const { return m_kind; }
+    // The classic run-time error number: Overflow 6, Division by zero 11, Type mismatch 13.
+    int number() const;
+    // The Japanese description shown under the number, for example "型が一致しません。".
+    const char* description() const;
+    // A stable name for scripts: "overflow", "division-by-zero" or "type-mismatch".
+    const char* kindName() const;
+
+    // The entry (1 to 20) whose figure failed and the text it held, when there is one.
+    const std::optional<int>& entry() const { return m_entry; }
+    const std::optional<std::string>& text() const { return m_text; }
+    // Records where the error happened; the first place recorded wins.
+    void setPlace(int entry, std::optional<std::string> text);
+
+    const char* what() const noexcept override { return description(); }
+
+private:
+    ErrorKind m_kind;
+    std::optional<int> m_entry;
+    std::optional<std::string> m_text;
+};
+
+// The whole message for a user: "実行時エラー '13':", the description, and the place when known.
+std::string ErrorMessage(const RuntimeError& error);
+
+// Runs f; a RuntimeError escaping from it is marked as belonging to entry and text.
+template <class F>
+decltype(auto) AtEntry(int entry, const std::optional<std::string>& text, F&& f) {
+    try {
+        return f();
+    } catch (RuntimeError& error) {
+        error.setPlace(entry, text);
+        throw;
+    }
+}
+
+} // namespace tenvo

@@ -37,12 +37,12 @@ build() { # build DIR [cmake options...]
 case "${1:-}" in
 run)
     install_missing
-    build build
+    build build -DTENVO_BUILD_UI=ON
     exec build/app/tenvo-calc 3 4 7
     ;;
 test)
     install_missing
-    build build
+    build build -DTENVO_BUILD_UI=ON
     (cd build && ctest --output-on-failure -j "$jobs")
     # The core and tenvo-calc once more under AddressSanitizer and UndefinedBehaviorSanitizer;
     # any report fails the run.

@@ -1,0 +1,48 @@
+// Windows laid out from tables: each row one control, placed in twips as the layout gives it.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <span>
+
+
+namespace tenvo {
+
+enum class ControlKind { PushButton, TextBox, Label, ComboBox, Frame };
+
+struct ControlSpec {
+    const char* name;
+    ControlKind kind;
+    const char* text; // caption, or the text a box holds when the window loads
+    int left;         // twips, relative to the container's client area
+    int top;
+    int width;
+    int height;
+    int tabIndex;
+    const char* container = nullptr; // a frame named earlier in the table; null: the window
+};
+
+// 15 twips make one pixel at 96 dots per inch.
+constexpr int Pixels(int twips) { return (twips + 7) / 15; }
+
+// Creates every control of `table` as a child of `window` (or of its frame), with the row's
+// name as objectName, text and geometry, then chains the focusable ones in tab-index order.
+// Buttons are never default buttons, so Enter and Esc in a box press nothing.
+void CreateControls(QWidget* window, std::span<const ControlSpec> table);
+
+// A control created from a table, by name.
+template <class Control> Control* FindControl(QWidget* window, const char* name) {
+    return window->findChild<Control*>(QString::fromLatin1(name));
+}
+
+} // namespace tenvo
+
+namespace tenvo {
+
+// A top-level window of the given title and client-area size in twips. Unless keepOnClose,
+// its close box unloads it: the window and everything it holds are discarded.
+void SetUpWindow(QWidget* window, const char* title, int width, int height,
+                 bool keepOnClose = false);
+
+} // namespace tenvo

@@ -1,0 +1,117 @@
+// The main window.
+#include "ui/form1.h"
+
+#include "core/item_count.h"
+#include "core/result_check.h"
+#include "core/run_time_error.h"
+#include "core/stake_table.h"
+#include "ui/control_table.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/navigator.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tenvo {
+namespace {
+
+constexpr ControlSpec kControls[] = {
+    {"Combo1", ControlKind::ComboBox, "Combo1", 960, 720, 615, 300, 0},
+    {"Command1", ControlKind::PushButton, "(&K)結果表示", 2760, 720, 1095, 495, 1},
+    {"Command2", ControlKind::PushButton, "(&E)End", 3960, 720, 975, 495, 2},
+    {"Command3", ControlKind::PushButton, "(&N)倍率入力", 1560, 720, 1095, 495, 3},
+    {"Text2", ControlKind::TextBox, "", 840, 0, 2655, 255, 4},
+    {"Text3", ControlKind::TextBox, "", 360, 240, 3615, 255, 5},
+    {"Text1", ControlKind::TextBox, "Text1", 4200, 120, 975, 270, 6},
+    {"Label1", ControlKind::Label, "入力項目数", 0, 720, 975, 255, 7},
+};
+
+// The message fields blend with the window: no frame, the platform's menu colour.
+void PaintAsMenu(QLineEdit* box) {
+    QPalette palette = box->palette();
+    palette.setColor(QPalette::Base, QApplication::palette("QMenu").color(QPalette::Window));
+    box->setPalette(palette);
+    box->setFrame(false);
+}
+
+} // namespace
+
+Form1::Form1(Navigator& navigator)
+    : m_navigator(navigator) {
+    setObjectName(QStringLiteral("Form1"));
+    SetUpWindow(this, "Form1", 5205, 1350);
+    CreateControls(this, kControls);
+    Combo1 = FindControl<QComboBox>(this, "Combo1");
+    Command1 = FindControl<QPushButton>(this, "Command1");
+    Command2 = FindControl<QPushButton>(this, "Command2");
+    Command3 = FindControl<QPushButton>(this, "Command3");
+    Text1 = FindControl<QLineEdit>(this, "Text1");
+    Text2 = FindControl<QLineEdit>(this, "Text2");
+    Text3 = FindControl<QLineEdit>(this, "Text3");
+    Text1->hide(); // receives the average text, never shown
+    PaintAsMenu(Text2);
+    PaintAsMenu(Text3);
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    Combo1->setFocus();
+    Form_Load();
+}
+
+void Form1::Form_Load() {
+    for (int count = 1; count <= kMaxItemCount; ++count)
+        Combo1->addItem(QString::number(count));
+    Combo1->setEditText(Combo1->itemText(0));
+    // The entry arrays are made once per run: reloading this window must not throw away the
+    // odds that were just evaluated.
+    if (m_navigator.state().EntryValues == Value())
+        CreateEntryArrays(m_navigator.state());
+}
+
+void Form1::Command1_Click() {
+    // Check and price on a copy, so that an error leaves the state and every window as it was.
+    CalculationState next = m_navigator.state();
+    CheckVerdict verdict;
+    StakeTable stakes;
+    try {
+        verdict = CheckResult(next);
+        if (verdict.outcome == CheckOutcome::Accepted)
+            stakes = ComputeStakeTable(next); // once per accepted result: it turns odds into stakes
+    } catch (const RuntimeError& error) {
+        m_navigator.reportError(this, error);
+        return;
+    }
+    if (verdict.outcome == CheckOutcome::NotReady)
+        return;
+    m_navigator.state() = next;
+    if (verdict.outcome == CheckOutcome::Rejected) {
+        Text2->setText(QString::fromUtf8(kFirstRejectionMessage));
+        Text3->setText(QString::fromUtf8(kSecondRejectionMessage));
+    } else if (verdict.outcome == CheckOutcome::Accepted) {
+        m_navigator.hide(this);
+        Text2->clear();
+        Form3* stakeWindow = m_navigator.form3();
+        stakeWindow->ShowTable(stakes, next);
+        m_navigator.show(stakeWindow);
+    }
+    Text1->setText(QString::fromStdString(verdict.averageText));
+}
+
+void Form1::Command2_Click() { m_navigator.end(); }
+
+void Form1::Command3_Click() {
+    const std::optional<Integer> count = ReadItemCount(Combo1->currentText().toStdString());
+    if (!count) {
+        m_navigator.reportMessage(this, QString::fromUtf8(kItemCountMessage));
+        Combo1->setFocus();
+        Combo1->lineEdit()->selectAll();
+        return;
+    }
+    m_navigator.state().ItemCount = *count;
+    m_navigator.show(m_navigator.form2());
+}
+
+} // namespace tenvo

@@ -1,0 +1,102 @@
+// The odds window. Its close box only hides it, so what was typed is never lost.
+#include "ui/form2.h"
+
+#include "core/odds_evaluation.h"
+#include "core/run_time_error.h"
+#include "ui/control_table.h"
+#include "ui/form1.h"
+#include "ui/navigator.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tenvo {
+namespace {
+
+constexpr ControlKind Box = ControlKind::TextBox;
+constexpr ControlKind Caption = ControlKind::Label;
+
+// Entries 1 to 12 in the upper row, 13 to 20 in the lower; the boxes tab from entry 20 down.
+constexpr ControlSpec kControls[] = {
+    {"Command1", ControlKind::PushButton, "(&K)計算", 7440, 0, 1335, 855, 28},
+    {"Frame1", ControlKind::Frame, "倍率入力", 0, 120, 7335, 2415, 0},
+    {"Text2", Box, "0", 120, 840, 495, 375, 20, "Frame1"},
+    {"Text3", Box, "0", 720, 840, 495, 375, 19, "Frame1"},
+    {"Text4", Box, "0", 1320, 840, 495, 375, 18, "Frame1"},
+    {"Text5", Box, "0", 1920, 840, 495, 375, 17, "Frame1"},
+    {"Text6", Box, "0", 2520, 840, 495, 375, 16, "Frame1"},
+    {"Text7", Box, "0", 3120, 840, 495, 375, 15, "Frame1"},
+    {"Text8", Box, "0", 3720, 840, 495, 375, 14, "Frame1"},
+    {"Text9", Box, "0", 4320, 840, 495, 375, 13, "Frame1"},
+    {"Text10", Box, "0", 4920, 840, 495, 375, 12, "Frame1"},
+    {"Text11", Box, "0", 5520, 840, 495, 375, 11, "Frame1"},
+    {"Text12", Box, "0", 6120, 840, 495, 375, 10, "Frame1"},
+    {"Text13", Box, "0", 6720, 840, 495, 375, 9, "Frame1"},
+    {"Text14", Box, "0", 120, 1800, 495, 375, 8, "Frame1"},
+    {"Text15", Box, "0", 720, 1800, 495, 375, 7, "Frame1"},
+    {"Text16", Box, "0", 1320, 1800, 495, 375, 6, "Frame1"},
+    {"Text17", Box, "0", 1920, 1800, 495, 375, 5, "Frame1"},
+    {"Text18", Box, "0", 2520, 1800, 495, 375, 4, "Frame1"},
+    {"Text19", Box, "0", 3120, 1800, 495, 375, 3, "Frame1"},
+    {"Text20", Box, "0", 3720, 1800, 495, 375, 2, "Frame1"},
+    {"Text21", Box, "0", 4320, 1800, 495, 375, 1, "Frame1"},
+    {"Label1", Caption, "(1)", 120, 600, 375, 375, 21, "Frame1"},
+    {"Label2", Caption, "(2)", 720, 600, 375, 375, 22, "Frame1"},
+    {"Label3", Caption, "(3)", 1320, 600, 375, 375, 23, "Frame1"},
+    {"Label4", Caption, "(4)", 1920, 600, 495, 495, 24, "Frame1"},
+    {"Label5", Caption, "(5)", 2520, 600, 375, 375, 25, "Frame1"},
+    {"Label6", Caption, "(6)", 3120, 600, 255, 255, 26, "Frame1"},
+    {"Label7", Caption, "(7)", 3720, 600, 375, 255, 27, "Frame1"},
+    {"Label8", Caption, "(8)", 4320, 600, 255, 255, 29, "Frame1"},
+    {"Label9", Caption, "(9)", 4920, 600, 255, 255, 30, "Frame1"},
+    {"Label10", Caption, "(10)", 5520, 600, 375, 255, 31, "Frame1"},
+    {"Label11", Caption, "(11)", 6120, 600, 375, 255, 32, "Frame1"},
+    {"Label12", Caption, "(12)", 6720, 600, 375, 255, 33, "Frame1"},
+    {"Label13", Caption, "(13)", 120, 1560, 375, 255, 34, "Frame1"},
+    {"Label14", Caption, "(14)", 720, 1560, 375, 255, 35, "Frame1"},
+    {"Label15", Caption, "(15)", 1320, 1560, 375, 255, 36, "Frame1"},
+    {"Label16", Caption, "(16)", 1920, 1560, 375, 255, 37, "Frame1"},
+    {"Label17", Caption, "(17)", 2520, 1560, 375, 255, 38, "Frame1"},
+    {"Label18", Caption, "(18)", 3120, 1560, 375, 255, 39, "Frame1"},
+    {"Label19", Caption, "(19)", 3720, 1560, 375, 255, 40, "Frame1"},
+    {"Label20", Caption, "(20)", 4320, 1560, 375, 255, 41, "Frame1"},
+};
+
+} // namespace
+
+Form2::Form2(Navigator& navigator)
+    : m_navigator(navigator) {
+    setObjectName(QStringLiteral("Form2"));
+    SetUpWindow(this, "Form2", 8760, 2610, /*keepOnClose=*/true);
+    CreateControls(this, kControls);
+    Command1 = FindControl<QPushButton>(this, "Command1");
+    for (int k = 1; k <= kEntryCount; ++k)
+        m_entryBoxes[static_cast<std::size_t>(k - 1)] =
+            FindControl<QLineEdit>(this, ("Text" + std::to_string(k + 1)).c_str());
+    connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    entryBox(kEntryCount)->setFocus(); // first in tab order: entry 20
+}
+
+void Form2::Command1_Click() {
+    OddsTexts texts;
+    for (int k = 1; k <= kEntryCount; ++k)
+        texts[static_cast<std::size_t>(k - 1)] = entryBox(k)->text().toStdString();
+    // Evaluate on a copy: a box that cannot be read changes nothing but the focus.
+    CalculationState next = m_navigator.state();
+    try {
+        EvaluateOdds(texts, next);
+    } catch (const RuntimeError& error) {
+        m_navigator.reportError(this, error);
+        if (error.entry() && *error.entry() <= kEntryCount) {
+            QLineEdit* box = entryBox(*error.entry());
+            box->setFocus();
+            box->selectAll();
+        }
+        return;
+    }
+    m_navigator.state() = std::move(next);
+    m_navigator.hide(this);
+    m_navigator.show(m_navigator.form1());
+}
+
+} // namespace tenvo

@@ -1,0 +1,32 @@
+// Form2: the odds window, twenty boxes and the calculate button.
+#pragma once
+
+#include "core/calculation_state.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+namespace tenvo {
+
+class Navigator;
+
+class Form2 : public QWidget {
+public:
+    explicit Form2(Navigator& navigator);
+
+    void Command1_Click(); // "(&K)計算": evaluates the odds, then back to the main window
+
+    // The box of entry k (1 to 20): Text2 for entry 1 up to Text21 for entry 20.
+    QLineEdit* entryBox(int k) const { return m_entryBoxes[static_cast<std::size_t>(k - 1)]; }
+
+private:
+    Navigator& m_navigator;
+    QPushButton* Command1 = nullptr;
+    std::array<QLineEdit*, kEntryCount> m_entryBoxes{};
+};
+
+} // namespace tenvo

@@ -1,0 +1,40 @@
+// Form3: the stake window, the amount for every entry and the total investment.
+#pragma once
+
+#include "core/calculation_state.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+namespace tenvo {
+
+class Navigator;
+struct StakeTable;
+
+class Form3 : public QWidget {
+public:
+    explicit Form3(Navigator& navigator);
+
+    // Shows a freshly priced table; priced is the state it was priced on, from which the
+    // profit button computes the profits that belong to these stakes.
+    void ShowTable(const StakeTable& table, const CalculationState& priced);
+
+    void Command1_Click(); // "(&R)再計算": back to the odds window
+    void Command2_Click(); // "(&E)End"
+    void Command3_Click(); // "(&M)儲け額表示": the profit window
+
+private:
+    Navigator& m_navigator;
+    CalculationState m_pricedState;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QLineEdit* Text21 = nullptr;
+    std::array<QLineEdit*, kEntryCount> m_amountBoxes{}; // Text1 to Text20
+};
+
+} // namespace tenvo

@@ -1,0 +1,41 @@
+// The title window.
+#include "ui/form4.h"
+
+#include "ui/control_table.h"
+#include "ui/form1.h"
+#include "ui/navigator.h"
+
+#include <QPainter>
+#include <QPushButton>
+
+namespace tenvo {
+namespace {
+
+constexpr ControlSpec kControls[] = {
+    {"Command1", ControlKind::PushButton, "(&O)お金持ちになる！", 720, 3720, 2055, 735, 0},
+};
+
+} // namespace
+
+Form4::Form4(Navigator& navigator)
+    : m_navigator(navigator)
+    , m_picture(QStringLiteral(":/assets/title.png")) {
+    setObjectName(QStringLiteral("Form4"));
+    SetUpWindow(this, "Form4", 3585, 5040);
+    CreateControls(this, kControls);
+    Command1 = FindControl<QPushButton>(this, "Command1");
+    connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
+    Command1->setFocus();
+}
+
+void Form4::Command1_Click() {
+    m_navigator.hide(this);
+    m_navigator.show(m_navigator.form1());
+}
+
+void Form4::paintEvent(QPaintEvent*) {
+    // Unscaled at the top left; what lies beyond the client area is cut off.
+    QPainter(this).drawPixmap(0, 0, m_picture);
+}
+
+} // namespace tenvo

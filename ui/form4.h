@@ -1,0 +1,28 @@
+// Form4: the title window, a picture and the button that starts a calculation.
+#pragma once
+
+#include <QPixmap>
+#include <QWidget>
+
+class QPushButton;
+
+namespace tenvo {
+
+class Navigator;
+
+class Form4 : public QWidget {
+public:
+    explicit Form4(Navigator& navigator);
+
+    void Command1_Click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Navigator& m_navigator;
+    QPixmap m_picture;
+    QPushButton* Command1 = nullptr;
+};
+
+} // namespace tenvo

@@ -1,0 +1,33 @@
+// Form5: the profit window, what each entry would bring in all if it won.
+#pragma once
+
+#include "core/profit_table.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QLineEdit;
+class QPushButton;
+
+namespace tenvo {
+
+class Navigator;
+
+class Form5 : public QWidget {
+public:
+    explicit Form5(Navigator& navigator);
+
+    void ShowProfits(const ProfitTable& profits);
+
+    void Command1_Click(); // "(&R)再計算": back to the odds window
+    void Command2_Click(); // "(&E)End"
+
+private:
+    Navigator& m_navigator;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    std::array<QLineEdit*, kEntryCount> m_profitBoxes{}; // Text1 to Text20
+};
+
+} // namespace tenvo

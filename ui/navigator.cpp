@@ -1,0 +1,73 @@
+// Window lifetimes: one instance each, loaded on use, unloaded only by the close box.
+#include "ui/navigator.h"
+
+#include "core/run_time_error.h"
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
+#include "ui/form5.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+
+namespace tenvo {
+
+Navigator::Navigator(std::function<void()> quit, MessageSink messages)
+    : m_quit(quit ? std::move(quit) : [] { QCoreApplication::quit(); })
+    , m_messages(messages ? std::move(messages) : [](QWidget* parent, const QString& text) {
+        QMessageBox::critical(parent, QStringLiteral("Tenvo"), text);
+    }) {}
+
+Navigator::~Navigator() {
+    delete m_form1.data();
+    delete m_form2.data();
+    delete m_form3.data();
+    delete m_form4.data();
+    delete m_form5.data();
+}
+
+void Navigator::start() { show(form4()); }
+
+template <class Form> Form* Navigator::loaded(QPointer<Form>& slot) {
+    if (!slot)
+        slot = new Form(*this);
+    return slot;
+}
+
+Form1* Navigator::form1() { return loaded(m_form1); }
+Form2* Navigator::form2() { return loaded(m_form2); }
+Form3* Navigator::form3() { return loaded(m_form3); }
+Form4* Navigator::form4() { return loaded(m_form4); }
+Form5* Navigator::form5() { return loaded(m_form5); }
+
+bool Navigator::isLoaded(const QWidget* window) const {
+    return window && (window == m_form1 || window == m_form2 || window == m_form3 ||
+                      window == m_form4 || window == m_form5);
+}
+
+void Navigator::show(QWidget* window) {
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void Navigator::hide(QWidget* window) { window->hide(); }
+
+void Navigator::end() {
+    m_ended = true;
+    for (QWidget* window : {static_cast<QWidget*>(m_form1), static_cast<QWidget*>(m_form2),
+                            static_cast<QWidget*>(m_form3), static_cast<QWidget*>(m_form4),
+                            static_cast<QWidget*>(m_form5)})
+        if (window)
+            window->hide();
+    m_quit();
+}
+
+void Navigator::reportError(QWidget* parent, const RuntimeError& error) {
+    reportMessage(parent, QString::fromStdString(ErrorMessage(error)));
+}
+
+void Navigator::reportMessage(QWidget* parent, const QString& text) { m_messages(parent, text); }
+
+} // namespace tenvo

@@ -1,0 +1,72 @@
+// The five windows, made on first use, shown, hidden and ended by the program's rules.
+#pragma once
+
+#include "core/calculation_state.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QWidget;
+class QString;
+
+namespace tenvo {
+
+class Form1;
+class Form2;
+class Form3;
+class Form4;
+class Form5;
+class RuntimeError;
+
+class Navigator : public QObject {
+public:
+    // How a message reaches the user; the default is a message box titled "Tenvo".
+    using MessageSink = std::function<void(QWidget* parent, const QString& text)>;
+
+    // quit ends the process; the default asks the application to quit.
+    explicit Navigator(std::function<void()> quit = {}, MessageSink messages = {});
+    ~Navigator() override;
+
+    // Start-up: makes, loads and shows the title window.
+    void start();
+
+    CalculationState& state() { return m_state; }
+
+    // Each window's one instance, loaded (with its design-time contents) when it is not.
+    Form1* form1();
+    Form2* form2();
+    Form3* form3();
+    Form4* form4();
+    Form5* form5();
+
+    // Whether a window is loaded now; closing it with its close box unloads it.
+    bool isLoaded(const QWidget* window) const;
+
+    // Makes a window visible and brings it to the front with the keyboard focus.
+    void show(QWidget* window);
+    void hide(QWidget* window);
+    // Ends the program at once: every window disappears and the process exits.
+    void end();
+    bool hasEnded() const { return m_ended; }
+
+    // The one place where a run-time error becomes a message.
+    void reportError(QWidget* parent, const RuntimeError& error);
+    void reportMessage(QWidget* parent, const QString& text);
+
+private:
+    template <class Form> Form* loaded(QPointer<Form>& slot);
+
+    CalculationState m_state;
+    QPointer<Form1> m_form1;
+    QPointer<Form2> m_form2;
+    QPointer<Form3> m_form3;
+    QPointer<Form4> m_form4;
+    QPointer<Form5> m_form5;
+    std::function<void()> m_quit;
+    MessageSink m_messages;
+    bool m_ended = false;
+};
+
+} // namespace tenvo

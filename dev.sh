@@ -38,7 +38,7 @@ case "${1:-}" in
 run)
     install_missing
     build build -DTENVO_BUILD_UI=ON
-    exec build/app/tenvo-calc 3 4 7
+    exec build/app/tenvo
     ;;
 test)
     install_missing

@@ -19,6 +19,7 @@ int StartUp(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false); // the navigator decides when Tenvo ends
     if (!hasDisplay)
         return RunSampleTour();
     Navigator navigator;

@@ -9,7 +9,10 @@
 #include "ui/form5.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QMessageBox>
+
+#include <algorithm>
 
 namespace tenvo {
 
@@ -19,20 +22,42 @@ Navigator::Navigator(std::function<void()> quit, MessageSink messages)
         QMessageBox::critical(parent, QStringLiteral("Tenvo"), text);
     }) {}
 
-Navigator::~Navigator() {
-    delete m_form1.data();
-    delete m_form2.data();
-    delete m_form3.data();
-    delete m_form4.data();
-    delete m_form5.data();
-}
+Navigator::~Navigator() { qDeleteAll(windows()); }
 
 void Navigator::start() { show(form4()); }
 
 template <class Form> Form* Navigator::loaded(QPointer<Form>& slot) {
-    if (!slot)
+    if (!slot) {
         slot = new Form(*this);
+        slot->installEventFilter(this);
+    }
     return slot;
+}
+
+QList<QWidget*> Navigator::windows() const {
+    QList<QWidget*> loaded;
+    for (QWidget* window : {static_cast<QWidget*>(m_form1), static_cast<QWidget*>(m_form2),
+                            static_cast<QWidget*>(m_form3), static_cast<QWidget*>(m_form4),
+                            static_cast<QWidget*>(m_form5)})
+        if (window)
+            loaded << window;
+    return loaded;
+}
+
+bool Navigator::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Close) {
+        // No window has a close handler, so the close always goes through. A process with no
+        // window on screen is of no use to anyone: end it.
+        const QList<QWidget*> loaded = windows();
+        const bool othersVisible = std::any_of(loaded.begin(), loaded.end(), [&](QWidget* w) {
+            return w != watched && w->isVisible();
+        });
+        if (!othersVisible && !m_ended) {
+            m_ended = true;
+            m_quit();
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 Form1* Navigator::form1() { return loaded(m_form1); }
@@ -42,8 +67,7 @@ Form4* Navigator::form4() { return loaded(m_form4); }
 Form5* Navigator::form5() { return loaded(m_form5); }
 
 bool Navigator::isLoaded(const QWidget* window) const {
-    return window && (window == m_form1 || window == m_form2 || window == m_form3 ||
-                      window == m_form4 || window == m_form5);
+    return window && windows().contains(window);
 }
 
 void Navigator::show(QWidget* window) {
@@ -56,11 +80,8 @@ void Navigator::hide(QWidget* window) { window->hide(); }
 
 void Navigator::end() {
     m_ended = true;
-    for (QWidget* window : {static_cast<QWidget*>(m_form1), static_cast<QWidget*>(m_form2),
-                            static_cast<QWidget*>(m_form3), static_cast<QWidget*>(m_form4),
-                            static_cast<QWidget*>(m_form5)})
-        if (window)
-            window->hide();
+    for (QWidget* window : windows())
+        window->hide();
     m_quit();
 }
 

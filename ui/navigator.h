@@ -3,6 +3,7 @@
 
 #include "core/calculation_state.h"
 
+#include <QList>
 #include <QObject>
 #include <QPointer>
 
@@ -55,8 +56,13 @@ public:
     void reportError(QWidget* parent, const RuntimeError& error);
     void reportMessage(QWidget* parent, const QString& text);
 
+protected:
+    // Watches the close boxes: closing the last visible window ends the program.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     template <class Form> Form* loaded(QPointer<Form>& slot);
+    QList<QWidget*> windows() const;
 
     CalculationState m_state;
     QPointer<Form1> m_form1;

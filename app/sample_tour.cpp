@@ -37,13 +37,15 @@ int RunSampleTour() {
     if (!folder.mkpath(QStringLiteral(".")))
         return 1;
 
-    Navigator navigator([] {}, [](QWidget*, const QString& text) {
-        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-    });
+    Navigator navigator([] {},
+                        [](QWidget*, const QString& text) {
+                            std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+                        });
     navigator.start();
     bool saved = Save(navigator.form4(), folder, QStringLiteral("1-title.png"));
     Click(navigator.form4(), "Command1");
-    navigator.form1()->findChild<QComboBox*>(QStringLiteral("Combo1"))
+    navigator.form1()
+        ->findChild<QComboBox*>(QStringLiteral("Combo1"))
         ->setEditText(QStringLiteral("3"));
     saved &= Save(navigator.form1(), folder, QStringLiteral("2-main.png"));
     Click(navigator.form1(), "Command3");

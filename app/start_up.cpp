@@ -12,8 +12,8 @@
 namespace tenvo {
 
 int StartUp(int argc, char** argv) {
-    const bool hasDisplay = std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
-                            std::getenv("QT_QPA_PLATFORM");
+    const bool hasDisplay =
+        std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
     if (!hasDisplay) {
         std::puts("No display found: saving pictures of a sample calculation instead.");
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -153,11 +153,10 @@ void PrintJson(const Outcome& o) {
                     Quote(o.total).c_str(), QuoteAll(o.profits).c_str());
         break;
     case CheckOutcome::Rejected:
-        std::printf("\"rejected\",\"average\":%s,\"messages\":%s}\n",
-                    Quote(o.verdict.averageText).c_str(),
-                    QuoteAll(std::vector<std::string>{kFirstRejectionMessage,
-                                                      kSecondRejectionMessage})
-                        .c_str());
+        std::printf(
+            "\"rejected\",\"average\":%s,\"messages\":%s}\n", Quote(o.verdict.averageText).c_str(),
+            QuoteAll(std::vector<std::string>{kFirstRejectionMessage, kSecondRejectionMessage})
+                .c_str());
         break;
     case CheckOutcome::ZeroAverage:
     case CheckOutcome::NotReady: // cannot follow a completed evaluation
@@ -194,8 +193,7 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    const std::string countText =
-        options->count.value_or(std::to_string(options->odds.size()));
+    const std::string countText = options->count.value_or(std::to_string(options->odds.size()));
     const std::optional<Integer> count = ReadItemCount(countText);
     if (!count)
         return ReportError(*options, "count", "null", std::nullopt, countText, kItemCountMessage);

@@ -19,8 +19,8 @@ struct CalculationState {
     Single OddsAverage = 0;
     Integer OddsMax = 0;
     Integer CalcReady = 0;
-    Value EntryValues;  // Empty until the main window first loads, then an array
-    Value EnteredOdds;  // likewise
+    Value EntryValues; // Empty until the main window first loads, then an array
+    Value EnteredOdds; // likewise
     Single TotalStake = 0;
 
     bool operator==(const CalculationState&) const = default;

@@ -131,9 +131,8 @@ std::string FormatSignificant(double value, int digits) {
     // Scientific form with exactly `digits` significant digits, rounded from the exact binary
     // value with ties to even, as printf's "%.*g" does.
     char buffer[64];
-    const auto [end, ec] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::scientific,
-                      digits - 1);
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                         std::chars_format::scientific, digits - 1);
     const std::string_view text(buffer, static_cast<std::size_t>(end - buffer));
     const std::size_t e = text.find('e');
     const bool negative = text.front() == '-';

@@ -28,7 +28,8 @@ void EvaluateOdds(const OddsTexts& texts, CalculationState& state) {
         });
     }
     // The divisor is ItemCount itself, whatever the number of entries used.
-    state.OddsAverage = CheckedDivide(static_cast<Single>(state.OddsSum), static_cast<Single>(state.ItemCount));
+    state.OddsAverage =
+        CheckedDivide(static_cast<Single>(state.OddsSum), static_cast<Single>(state.ItemCount));
     state.CalcReady = 1;
 }
 

@@ -11,7 +11,8 @@ enum class ErrorKind { Overflow, DivisionByZero, TypeMismatch };
 
 class RuntimeError : public std::exception {
 public:
-    explicit RuntimeError(ErrorKind kind) : m_kind(kind) {}
+    explicit RuntimeError(ErrorKind kind)
+        : m_kind(kind) {}
 
     ErrorKind kind() const { return m_kind; }
     // The classic run-time error number: Overflow 6, Division by zero 11, Type mismatch 13.

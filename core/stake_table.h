@@ -8,7 +8,7 @@
 namespace tenvo {
 
 struct StakeTable {
-    Single TotalAmount = 0;                   // the total investment in currency units
+    Single TotalAmount = 0;                      // the total investment in currency units
     std::array<Value, kEntryCount> EntryAmounts; // entry 1 first: the stake times the Integer 1000
 };
 

@@ -86,8 +86,8 @@ Value Arithmetic(Op op, const Value& left, const Value& right) {
         return Value(static_cast<Double>(r));
     }
     case 2: // both operands are Integer or Single here, so the widening is exact
-        return Value(CheckFinite(Apply<Single>(op, static_cast<Single>(AsDouble(a)),
-                                               static_cast<Single>(AsDouble(b)))));
+        return Value(CheckFinite(
+            Apply<Single>(op, static_cast<Single>(AsDouble(a)), static_cast<Single>(AsDouble(b)))));
     default:
         return Value(CheckFinite(Apply<Double>(op, AsDouble(a), AsDouble(b))));
     }
@@ -115,7 +115,9 @@ void Value::put(int index, Value element) {
     elements->at(static_cast<std::size_t>(index)) = std::move(element);
 }
 
-Value ZeroArray(int size) { return Value(ValueArray(static_cast<std::size_t>(size), Value(Integer{0}))); }
+Value ZeroArray(int size) {
+    return Value(ValueArray(static_cast<std::size_t>(size), Value(Integer{0})));
+}
 
 Integer ToInteger(Double x) { return static_cast<Integer>(RoundInRange(x, INT16_MIN, INT16_MAX)); }
 Integer ToInteger(std::string_view text) { return ToInteger(ParseDouble(text)); }
@@ -169,8 +171,14 @@ Single CheckedDivide(Single a, Single b) {
 Single CheckedMultiply(Single a, Single b) { return CheckFinite(a * b); }
 Single CheckedAdd(Single a, Single b) { return CheckFinite(a + b); }
 
-Integer CheckedAdd(Integer a, Integer b) { return ToInteger(static_cast<Double>(a) + static_cast<Double>(b)); }
-Integer CheckedSubtract(Integer a, Integer b) { return ToInteger(static_cast<Double>(a) - static_cast<Double>(b)); }
-Integer CheckedMultiply(Integer a, Integer b) { return ToInteger(static_cast<Double>(a) * static_cast<Double>(b)); }
+Integer CheckedAdd(Integer a, Integer b) {
+    return ToInteger(static_cast<Double>(a) + static_cast<Double>(b));
+}
+Integer CheckedSubtract(Integer a, Integer b) {
+    return ToInteger(static_cast<Double>(a) - static_cast<Double>(b));
+}
+Integer CheckedMultiply(Integer a, Integer b) {
+    return ToInteger(static_cast<Double>(a) * static_cast<Double>(b));
+}
 
 } // namespace tenvo

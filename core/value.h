@@ -29,12 +29,18 @@ public:
     using Variant = std::variant<Empty, Integer, Long, Single, Double, std::string, ValueArray>;
 
     Value() = default;
-    explicit Value(Integer v) : m_v(v) {}
-    explicit Value(Long v) : m_v(v) {}
-    explicit Value(Single v) : m_v(v) {}
-    explicit Value(Double v) : m_v(v) {}
-    explicit Value(std::string text) : m_v(std::move(text)) {}
-    explicit Value(ValueArray elements) : m_v(std::move(elements)) {}
+    explicit Value(Integer v)
+        : m_v(v) {}
+    explicit Value(Long v)
+        : m_v(v) {}
+    explicit Value(Single v)
+        : m_v(v) {}
+    explicit Value(Double v)
+        : m_v(v) {}
+    explicit Value(std::string text)
+        : m_v(std::move(text)) {}
+    explicit Value(ValueArray elements)
+        : m_v(std::move(elements)) {}
 
     template <class T> bool holds() const { return std::holds_alternative<T>(m_v); }
     template <class T> const T& get() const { return std::get<T>(m_v); }

@@ -97,13 +97,17 @@ INSTANTIATE_TEST_SUITE_P(
     Table, EvaluateOddsTable,
     testing::Values(
         EvaluationCase{"all boxes at 0", 5, {}, 0, 0, 0.0f},
-        EvaluationCase{"halves round to even each step", 4, {"1.5", "1.5", "1.5", "1.5"}, 2, 8, 2.0f},
+        EvaluationCase{
+            "halves round to even each step", 4, {"1.5", "1.5", "1.5", "1.5"}, 2, 8, 2.0f},
         EvaluationCase{"an equal value keeps the maximum", 2, {"3", "3.0"}, 3, 6, 3.0f},
         EvaluationCase{"unused boxes are never read", 2, {"4", "5", "abc", ""}, 5, 9, 4.5f},
-        EvaluationCase{"above twenty all entries count", 25,
+        EvaluationCase{"above twenty all entries count",
+                       25,
                        {"30", "30", "30", "30", "30", "30", "30", "30", "30", "30",
                         "30", "30", "30", "30", "30", "30", "30", "30", "30", "30"},
-                       30, 600, 24.0f},
+                       30,
+                       600,
+                       24.0f},
         EvaluationCase{"one large entry", 1, {"20000"}, 20000, 20000, 20000.0f},
         EvaluationCase{"negative odds are summed", 3, {"-5", "4", "7"}, 7, 6, 2.0f},
         EvaluationCase{"3 4 7", 3, {"3", "4", "7"}, 7, 14, 14.0f / 3.0f}),
@@ -200,18 +204,17 @@ TEST_P(CheckResultTable, ComparesThresholdBeforeZero) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, CheckResultTable,
-    testing::Values(
-        CheckCase{"NotReadyAtStart", 0, 3, 9.0f, CheckOutcome::NotReady, 0},
-        CheckCase{"NotReadyForTwo", 2, 3, 9.0f, CheckOutcome::NotReady, 2},
-        CheckCase{"ThresholdReachedIsAccepted", 1, 3, 4.0f, CheckOutcome::Accepted, 1},
-        CheckCase{"JustBelowIsRejected", 1, 3, 3.999f, CheckOutcome::Rejected, 0},
-        CheckCase{"TwoEntriesAverageTwo", 1, 2, 2.0f, CheckOutcome::Accepted, 1},
-        CheckCase{"TwentyEntriesBelow38", 1, 20, 37.9f, CheckOutcome::Rejected, 0},
-        CheckCase{"OneEntryHalf", 1, 1, 0.5f, CheckOutcome::Accepted, 1},
-        CheckCase{"OneEntryZero", 1, 1, 0.0f, CheckOutcome::ZeroAverage, 1},
-        CheckCase{"OneEntryNegativeZero", 1, 1, -0.0f, CheckOutcome::ZeroAverage, 1},
-        CheckCase{"OneEntryNegative", 1, 1, -1.0f, CheckOutcome::Rejected, 0},
-        CheckCase{"ZeroWithPositiveThreshold", 1, 2, 0.0f, CheckOutcome::Rejected, 0}),
+    testing::Values(CheckCase{"NotReadyAtStart", 0, 3, 9.0f, CheckOutcome::NotReady, 0},
+                    CheckCase{"NotReadyForTwo", 2, 3, 9.0f, CheckOutcome::NotReady, 2},
+                    CheckCase{"ThresholdReachedIsAccepted", 1, 3, 4.0f, CheckOutcome::Accepted, 1},
+                    CheckCase{"JustBelowIsRejected", 1, 3, 3.999f, CheckOutcome::Rejected, 0},
+                    CheckCase{"TwoEntriesAverageTwo", 1, 2, 2.0f, CheckOutcome::Accepted, 1},
+                    CheckCase{"TwentyEntriesBelow38", 1, 20, 37.9f, CheckOutcome::Rejected, 0},
+                    CheckCase{"OneEntryHalf", 1, 1, 0.5f, CheckOutcome::Accepted, 1},
+                    CheckCase{"OneEntryZero", 1, 1, 0.0f, CheckOutcome::ZeroAverage, 1},
+                    CheckCase{"OneEntryNegativeZero", 1, 1, -0.0f, CheckOutcome::ZeroAverage, 1},
+                    CheckCase{"OneEntryNegative", 1, 1, -1.0f, CheckOutcome::Rejected, 0},
+                    CheckCase{"ZeroWithPositiveThreshold", 1, 2, 0.0f, CheckOutcome::Rejected, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckResult, ThresholdOverflowsAtSixteenThousand) {
@@ -227,8 +230,8 @@ TEST(RoundStakeUp, RoundsToTenthsThenAddsOne) {
     const struct {
         float ratio;
         float stake;
-    } rows[] = {{7.0f / 3.0f, 2.4f}, {1.75f, 1.9f}, {1.25f, 1.3f}, {2.5f, 2.6f},
-                {3.5f, 3.6f},        {3.0f, 3.0f},  {1.0f, 1.0f},  {21.0f / 20.0f, 1.1f},
+    } rows[] = {{7.0f / 3.0f, 2.4f},   {1.75f, 1.9f},      {1.25f, 1.3f}, {2.5f, 2.6f},
+                {3.5f, 3.6f},          {3.0f, 3.0f},       {1.0f, 1.0f},  {21.0f / 20.0f, 1.1f},
                 {29.0f / 20.0f, 1.6f}, {5.0f / 4.0f, 1.3f}};
     for (const auto& row : rows)
         EXPECT_EQ(RoundStakeUp(row.ratio), row.stake) << row.ratio;
@@ -270,17 +273,26 @@ TEST_P(WorkedExamples, MatchFigureForFigure) {
 INSTANTIATE_TEST_SUITE_P(
     Table, WorkedExamples,
     testing::Values(
-        StakeCase{{"2", "3", "6"}, Row({"3000", "2000", "1000"}, "0"), "6000",
+        StakeCase{{"2", "3", "6"},
+                  Row({"3000", "2000", "1000"}, "0"),
+                  "6000",
                   Row({"0", "0", "0"}, "-6000")},
-        StakeCase{{"3", "4", "7"}, Row({"2400", "1900", "1000"}, "0"), "5300",
+        StakeCase{{"3", "4", "7"},
+                  Row({"2400", "1900", "1000"}, "0"),
+                  "5300",
                   Row({"1900", "2300", "1700"}, "-5300")},
         StakeCase{{"4", "5"}, Row({"1300", "1000"}, "0"), "2300", Row({"2900", "2700"}, "-2300")},
         StakeCase{{"20", "21"}, Row({"1100", "1000"}, "0"), "2100", {}},
-        StakeCase{{"20", "29"}, Row({"1600", "1000"}, "0"), "2600", Row({"29400", "26400"}, "-2600")},
-        StakeCase{{"1.5", "2.5", "3.5", "10"}, Row({"5000", "5000", "2600", "1000"}, "0"), "13600",
+        StakeCase{
+            {"20", "29"}, Row({"1600", "1000"}, "0"), "2600", Row({"29400", "26400"}, "-2600")},
+        StakeCase{{"1.5", "2.5", "3.5", "10"},
+                  Row({"5000", "5000", "2600", "1000"}, "0"),
+                  "13600",
                   Row({"-6100", "-1100", "-4500", "-3600"}, "-13600")},
-        StakeCase{{"10", "10", "10", "10", "10"}, Row({"1000", "1000", "1000", "1000", "1000"}, "0"),
-                  "5000", {}}));
+        StakeCase{{"10", "10", "10", "10", "10"},
+                  Row({"1000", "1000", "1000", "1000", "1000"}, "0"),
+                  "5000",
+                  {}}));
 
 TEST(StakeTable, EntriesLeftFromALargerBetAreReset) {
     CalculationState state = LoadedState(5);
@@ -309,7 +321,7 @@ TEST(StakeTable, ZeroOddsFailAtTheirEntryWithEarlierEntriesPriced) {
     EXPECT_EQ(error->kind(), ErrorKind::DivisionByZero);
     EXPECT_EQ(error->entry(), 3);
     EXPECT_EQ(error->text(), "0.4");
-    EXPECT_EQ(state.EntryValues.at(2), Value(1.0f));                // priced
+    EXPECT_EQ(state.EntryValues.at(2), Value(1.0f));               // priced
     EXPECT_EQ(state.EntryValues.at(3), Value(std::string("0.4"))); // still the odds
     EXPECT_EQ(state.EnteredOdds.at(3), Value(std::string("0.4"))); // copied before dividing
     EXPECT_EQ(state.TotalStake, 777.0f);
@@ -317,8 +329,8 @@ TEST(StakeTable, ZeroOddsFailAtTheirEntryWithEarlierEntriesPriced) {
 
 TEST(StakeTable, ACountAboveTwentyFailsAtEntry21) {
     CalculationState state = LoadedState(21);
-    EvaluateOdds(Boxes({"30", "30", "30", "30", "30", "30", "30", "30", "30", "30", "30", "30",
-                        "30", "30", "30", "30", "30", "30", "30", "30"}),
+    EvaluateOdds(Boxes({"30", "30", "30", "30", "30", "30", "30", "30", "30", "30",
+                        "30", "30", "30", "30", "30", "30", "30", "30", "30", "30"}),
                  state);
     const auto error = ErrorOf([&] { ComputeStakeTable(state); });
     ASSERT_TRUE(error);
@@ -342,10 +354,9 @@ TEST(ProfitTable, ReadsStakesAndOddsAsTheyStand) {
     state.EntryValues.put(1, Value(1.6f));
     state.EntryValues.put(2, Value(1.0f));
     state.TotalStake = 2600;
-    EXPECT_EQ(ComputeProfitTable(state), (ProfitTable{600, 400, -2600, -2600, -2600, -2600, -2600,
-                                                      -2600, -2600, -2600, -2600, -2600, -2600,
-                                                      -2600, -2600, -2600, -2600, -2600, -2600,
-                                                      -2600}));
+    EXPECT_EQ(ComputeProfitTable(state),
+              (ProfitTable{600,   400,   -2600, -2600, -2600, -2600, -2600, -2600, -2600, -2600,
+                           -2600, -2600, -2600, -2600, -2600, -2600, -2600, -2600, -2600, -2600}));
     const CalculationState before = state;
     ComputeProfitTable(state);
     EXPECT_EQ(state, before);

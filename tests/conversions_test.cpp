@@ -40,35 +40,31 @@ TEST_P(TextToInteger, RoundsHalfToEvenAndChecksTheRange) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, TextToInteger,
-    testing::Values(IntegerCase{"2.5", 2, {}}, IntegerCase{"3.5", 4, {}},
-                    IntegerCase{"-2.5", -2, {}}, IntegerCase{"6.4", 6, {}},
-                    IntegerCase{"32767.4", 32767, {}}, IntegerCase{"-32768", -32768, {}},
-                    IntegerCase{"  +7  ", 7, {}}, IntegerCase{"\t5\t", 5, {}},
-                    IntegerCase{".5", 0, {}}, IntegerCase{"5.", 5, {}},
-                    IntegerCase{"1E3", 1000, {}}, IntegerCase{"25e-1", 2, {}},
-                    IntegerCase{"1e+2", 100, {}}, IntegerCase{"0.5", 0, {}},
-                    IntegerCase{"1e-400", 0, {}},
-                    // full-width forms typed with the input method on
-                    IntegerCase{"３", 3, {}}, IntegerCase{"－２．５", -2, {}},
-                    IntegerCase{"＋１２", 12, {}}, IntegerCase{"　７　", 7, {}},
-                    IntegerCase{"32767.5", 0, ErrorKind::Overflow},
-                    IntegerCase{"-32768.6", 0, ErrorKind::Overflow},
-                    IntegerCase{"1e400", 0, ErrorKind::Overflow},
-                    IntegerCase{"", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"   ", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"abc", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{".", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"1e", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"1,000", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"2,5", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"&H10", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"0x10", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"¥100", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"inf", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"nan", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"--1", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"1 2", 0, ErrorKind::TypeMismatch},
-                    IntegerCase{"1d2", 0, ErrorKind::TypeMismatch}));
+    testing::Values(
+        IntegerCase{"2.5", 2, {}}, IntegerCase{"3.5", 4, {}}, IntegerCase{"-2.5", -2, {}},
+        IntegerCase{"6.4", 6, {}}, IntegerCase{"32767.4", 32767, {}},
+        IntegerCase{"-32768", -32768, {}}, IntegerCase{"  +7  ", 7, {}},
+        IntegerCase{"\t5\t", 5, {}}, IntegerCase{".5", 0, {}}, IntegerCase{"5.", 5, {}},
+        IntegerCase{"1E3", 1000, {}}, IntegerCase{"25e-1", 2, {}}, IntegerCase{"1e+2", 100, {}},
+        IntegerCase{"0.5", 0, {}}, IntegerCase{"1e-400", 0, {}},
+        // full-width forms typed with the input method on
+        IntegerCase{"３", 3, {}}, IntegerCase{"－２．５", -2, {}}, IntegerCase{"＋１２", 12, {}},
+        IntegerCase{"　７　", 7, {}}, IntegerCase{"32767.5", 0, ErrorKind::Overflow},
+        IntegerCase{"-32768.6", 0, ErrorKind::Overflow},
+        IntegerCase{"1e400", 0, ErrorKind::Overflow}, IntegerCase{"", 0, ErrorKind::TypeMismatch},
+        IntegerCase{"   ", 0, ErrorKind::TypeMismatch},
+        IntegerCase{"abc", 0, ErrorKind::TypeMismatch},
+        IntegerCase{".", 0, ErrorKind::TypeMismatch}, IntegerCase{"1e", 0, ErrorKind::TypeMismatch},
+        IntegerCase{"1,000", 0, ErrorKind::TypeMismatch},
+        IntegerCase{"2,5", 0, ErrorKind::TypeMismatch},
+        IntegerCase{"&H10", 0, ErrorKind::TypeMismatch},
+        IntegerCase{"0x10", 0, ErrorKind::TypeMismatch},
+        IntegerCase{"¥100", 0, ErrorKind::TypeMismatch},
+        IntegerCase{"inf", 0, ErrorKind::TypeMismatch},
+        IntegerCase{"nan", 0, ErrorKind::TypeMismatch},
+        IntegerCase{"--1", 0, ErrorKind::TypeMismatch},
+        IntegerCase{"1 2", 0, ErrorKind::TypeMismatch},
+        IntegerCase{"1d2", 0, ErrorKind::TypeMismatch}));
 
 TEST(TextToNumber, IsTheSameUnderAnyNumericLocale) {
     const char* chosen = nullptr;
@@ -109,26 +105,26 @@ TEST_P(NumberToText, WritesWhatTheBoxShows) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, NumberToText,
-    testing::Values(
-        TextCase{Value(Integer{600}), "600"}, TextCase{Value(Long{-2600}), "-2600"},
-        TextCase{Value(Integer{0}), "0"}, TextCase{Value(Single{2400}), "2400"},
-        TextCase{Value(Single{12.5f}), "12.5"}, TextCase{Value(7.0f / 3.0f), "2.333333"},
-        TextCase{Value(14.0f / 3.0f), "4.666667"}, TextCase{Value(Single{0.5f}), "0.5"},
-        TextCase{Value(Single{0}), "0"}, TextCase{Value(-0.0f), "0"},
-        TextCase{Value(1.1f * 1000.0f), "1100"}, TextCase{Value(Double{8000}), "8000"},
-        TextCase{Value(Single{95000.01f}), "95000.01"},
-        TextCase{Value(Single{1234567.0f}), "1234567"},
-        TextCase{Value(Single{12345678.0f}), "12345680"},
-        TextCase{Value(Single{19001000.0f}), "19001000"},
-        TextCase{Value(Single{-0.125f}), "-0.125"},
-        TextCase{Value(Single{0.00003051851f}), "0.00003051851"},
-        TextCase{Value(Double{1.0 / 3.0}), "0.333333333333333"},
-        TextCase{Value(Double{1e20}), "100000000000000000000"},
-        // a tie at the seventh digit goes to the even digit
-        TextCase{Value(Single{10000005.0f}), "10000000"},
-        TextCase{Value(Single{10000015.0f}), "10000020"},
-        TextCase{Value(Single{0.5f + 0x1p-24f}), "0.5000001"},
-        TextCase{Value(std::string("abc")), "abc"}, TextCase{Value(), "0"}));
+    testing::Values(TextCase{Value(Integer{600}), "600"}, TextCase{Value(Long{-2600}), "-2600"},
+                    TextCase{Value(Integer{0}), "0"}, TextCase{Value(Single{2400}), "2400"},
+                    TextCase{Value(Single{12.5f}), "12.5"},
+                    TextCase{Value(7.0f / 3.0f), "2.333333"},
+                    TextCase{Value(14.0f / 3.0f), "4.666667"}, TextCase{Value(Single{0.5f}), "0.5"},
+                    TextCase{Value(Single{0}), "0"}, TextCase{Value(-0.0f), "0"},
+                    TextCase{Value(1.1f * 1000.0f), "1100"}, TextCase{Value(Double{8000}), "8000"},
+                    TextCase{Value(Single{95000.01f}), "95000.01"},
+                    TextCase{Value(Single{1234567.0f}), "1234567"},
+                    TextCase{Value(Single{12345678.0f}), "12345680"},
+                    TextCase{Value(Single{19001000.0f}), "19001000"},
+                    TextCase{Value(Single{-0.125f}), "-0.125"},
+                    TextCase{Value(Single{0.00003051851f}), "0.00003051851"},
+                    TextCase{Value(Double{1.0 / 3.0}), "0.333333333333333"},
+                    TextCase{Value(Double{1e20}), "100000000000000000000"},
+                    // a tie at the seventh digit goes to the even digit
+                    TextCase{Value(Single{10000005.0f}), "10000000"},
+                    TextCase{Value(Single{10000015.0f}), "10000020"},
+                    TextCase{Value(Single{0.5f + 0x1p-24f}), "0.5000001"},
+                    TextCase{Value(std::string("abc")), "abc"}, TextCase{Value(), "0"}));
 
 struct ArithmeticCase {
     const char* name;
@@ -145,14 +141,15 @@ TEST_P(ValueArithmetic, TakesTheWiderTypeAndRoundsToIt) {
 INSTANTIATE_TEST_SUITE_P(
     Table, ValueArithmetic,
     testing::Values(
-        ArithmeticCase{"text times single is a double", Multiply(Value(std::string("2")), Value(1.6f)),
+        ArithmeticCase{"text times single is a double",
+                       Multiply(Value(std::string("2")), Value(1.6f)),
                        Value(2.0 * static_cast<double>(1.6f))},
-        ArithmeticCase{"integer zeros stay integer", Multiply(Value(Integer{0}), Value(Integer{1000})),
-                       Value(Integer{0})},
-        ArithmeticCase{"integer minus single is single", Subtract(Value(Integer{0}), Value(2600.0f)),
-                       Value(-2600.0f)},
-        ArithmeticCase{"single times integer is single", Multiply(Value(1.1f), Value(Integer{1000})),
-                       Value(1.1f * 1000.0f)},
+        ArithmeticCase{"integer zeros stay integer",
+                       Multiply(Value(Integer{0}), Value(Integer{1000})), Value(Integer{0})},
+        ArithmeticCase{"integer minus single is single",
+                       Subtract(Value(Integer{0}), Value(2600.0f)), Value(-2600.0f)},
+        ArithmeticCase{"single times integer is single",
+                       Multiply(Value(1.1f), Value(Integer{1000})), Value(1.1f * 1000.0f)},
         ArithmeticCase{"integer overflow widens to long",
                        Multiply(Value(Integer{300}), Value(Integer{300})), Value(Long{90000})},
         ArithmeticCase{"long overflow widens to double",
@@ -175,7 +172,11 @@ TEST(ValueArithmetic, FailsWithTheRunTimeErrorOfItsStep) {
     EXPECT_EQ(KindOf([] { CheckedAdd(Integer{32767}, Integer{1}); }), ErrorKind::Overflow);
     EXPECT_EQ(KindOf([] { ToLong(2147483647.5); }), ErrorKind::Overflow);
     EXPECT_EQ(KindOf([] { ToSingle(1e39); }), ErrorKind::Overflow);
-    EXPECT_EQ(KindOf([] { ZeroArray(40).put(1, Value()); Value().at(1); }), ErrorKind::TypeMismatch);
+    EXPECT_EQ(KindOf([] {
+                  ZeroArray(40).put(1, Value());
+                  Value().at(1);
+              }),
+              ErrorKind::TypeMismatch);
 }
 
 TEST(ValueArrays, CopiesShareNothing) {

@@ -70,9 +70,8 @@ std::string List(std::vector<std::string> first, const std::string& rest) {
 std::string Accepted(int count, const std::string& average, std::vector<std::string> stakes,
                      const std::string& total, std::vector<std::string> profits,
                      const std::string& otherProfits) {
-    return "{\"count\":" + std::to_string(count) +
-           ",\"outcome\":\"accepted\",\"average\":\"" + average +
-           "\",\"stakes\":" + List(std::move(stakes), "0") + ",\"total\":\"" + total +
+    return "{\"count\":" + std::to_string(count) + ",\"outcome\":\"accepted\",\"average\":\"" +
+           average + "\",\"stakes\":" + List(std::move(stakes), "0") + ",\"total\":\"" + total +
            "\",\"profits\":" + List(std::move(profits), otherProfits) + "}\n";
 }
 
@@ -104,42 +103,66 @@ TEST_P(CalcJson, PrintsOneObjectWithTheBoxesTexts) {
 INSTANTIATE_TEST_SUITE_P(
     Table, CalcJson,
     testing::Values(
-        JsonCase{"Odds347", {"3", "4", "7"}, 0,
+        JsonCase{"Odds347",
+                 {"3", "4", "7"},
+                 0,
                  Accepted(3, "4.666667", {"2400", "1900", "1000"}, "5300", {"1900", "2300", "1700"},
                           "-5300")},
-        JsonCase{"Odds45", {"4", "5"}, 0,
+        JsonCase{"Odds45",
+                 {"4", "5"},
+                 0,
                  Accepted(2, "4.5", {"1300", "1000"}, "2300", {"2900", "2700"}, "-2300")},
-        JsonCase{"Odds2021", {"20", "21"}, 0,
+        JsonCase{"Odds2021",
+                 {"20", "21"},
+                 0,
                  Accepted(2, "20.5", {"1100", "1000"}, "2100", {"19900", "18900"}, "-2100")},
-        JsonCase{"Odds2029", {"20", "29"}, 0,
+        JsonCase{"Odds2029",
+                 {"20", "29"},
+                 0,
                  Accepted(2, "24.5", {"1600", "1000"}, "2600", {"29400", "26400"}, "-2600")},
-        JsonCase{"FiveTens", {"10", "10", "10", "10", "10"}, 0,
+        JsonCase{"FiveTens",
+                 {"10", "10", "10", "10", "10"},
+                 0,
                  Accepted(5, "10", {"1000", "1000", "1000", "1000", "1000"}, "5000",
                           {"5000", "5000", "5000", "5000", "5000"}, "-5000")},
         JsonCase{"Odds236Rejected", {"2", "3", "6"}, 0, Rejected(3, "3.666667")},
         JsonCase{"HalvesRejected", {"1.5", "2.5", "3.5", "10"}, 0, Rejected(4, "4.5")},
         JsonCase{"CountGivenBoxesZero", {"--count", "5"}, 0, Rejected(5, "0")},
-        JsonCase{"ZeroAverage", {"0"}, 0,
+        JsonCase{"ZeroAverage",
+                 {"0"},
+                 0,
                  "{\"count\":1,\"outcome\":\"zero-average\",\"average\":\"0\"}\n"},
-        JsonCase{"CountTakesTheFirstOdds", {"--count=2.5", "4", "5", "junk"}, 0,
+        JsonCase{"CountTakesTheFirstOdds",
+                 {"--count=2.5", "4", "5", "junk"},
+                 0,
                  Accepted(2, "4.5", {"1300", "1000"}, "2300", {"2900", "2700"}, "-2300")},
         JsonCase{"NegativeOddsAfterDashes", {"--count", "1", "--", "-5"}, 0, Rejected(1, "-5")},
-        JsonCase{"TypeMismatchNamesTheEntry", {"3", "4", "abc"}, 1,
+        JsonCase{"TypeMismatchNamesTheEntry",
+                 {"3", "4", "abc"},
+                 1,
                  "{\"error\":{\"kind\":\"type-mismatch\",\"number\":13,\"entry\":3,\"text\":"
                  "\"abc\",\"message\":\"実行時エラー '13':\\u000a型が一致しません。\\u000a(3) "
                  "の倍率「abc」\"}}\n"},
-        JsonCase{"ZeroOddsFoundByTheStakeTable", {"7", "7", "0.4"}, 1,
+        JsonCase{"ZeroOddsFoundByTheStakeTable",
+                 {"7", "7", "0.4"},
+                 1,
                  "{\"error\":{\"kind\":\"division-by-zero\",\"number\":11,\"entry\":3,\"text\":"
                  "\"0.4\",\"message\":\"実行時エラー '11':\\u000a0 で除算しました。\\u000a(3) "
                  "の倍率「0.4」\"}}\n"},
-        JsonCase{"SumOverflow", {"20000", "20000"}, 1,
+        JsonCase{"SumOverflow",
+                 {"20000", "20000"},
+                 1,
                  "{\"error\":{\"kind\":\"overflow\",\"number\":6,\"entry\":2,\"text\":"
                  "\"20000\",\"message\":\"実行時エラー '6':\\u000aオーバーフローしました。"
                  "\\u000a(2) の倍率「20000」\"}}\n"},
-        JsonCase{"CountOutOfRange", {"--count", "25", "3"}, 1,
+        JsonCase{"CountOutOfRange",
+                 {"--count", "25", "3"},
+                 1,
                  "{\"error\":{\"kind\":\"count\",\"number\":null,\"entry\":null,\"text\":\"25\","
                  "\"message\":\"入力項目数には 1 から 20 までの数を入力してください。\"}}\n"},
-        JsonCase{"QuotesAndControlsEscaped", {"--count", "a\"\t"}, 1,
+        JsonCase{"QuotesAndControlsEscaped",
+                 {"--count", "a\"\t"},
+                 1,
                  "{\"error\":{\"kind\":\"count\",\"number\":null,\"entry\":null,\"text\":"
                  "\"a\\\"\\u0009\",\"message\":\"入力項目数には 1 から 20 "
                  "までの数を入力してください。\"}}\n"}),
@@ -147,11 +170,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Calc, UsageErrorsExitWithTwo) {
     const std::vector<std::vector<std::string>> cases = {
-        {},
-        {"--bogus", "3"},
-        {"--count"},
-        {"1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
-         "17", "18", "19", "20", "21"}};
+        {}, {"--bogus", "3"}, {"--count"}, {"1",  "2",  "3",  "4",  "5",  "6",  "7",
+                                            "8",  "9",  "10", "11", "12", "13", "14",
+                                            "15", "16", "17", "18", "19", "20", "21"}};
     for (const auto& args : cases) {
         const Finished run = Calc(args);
         EXPECT_EQ(run.status, 2);
@@ -169,8 +190,9 @@ TEST(Calc, TextOutputReadsLikeTheWindows) {
     EXPECT_NE(run.out.find("投資合計金額 5300\n"), std::string::npos);
 
     const Finished rejected = Calc({"2", "3", "6"});
-    EXPECT_NE(rejected.out.find("適切な組み合わせは存在しまん\n倍率のより高いものを入力してください\n"),
-              std::string::npos);
+    EXPECT_NE(
+        rejected.out.find("適切な組み合わせは存在しまん\n倍率のより高いものを入力してください\n"),
+        std::string::npos);
 
     const Finished failed = Calc({"3", "x"});
     EXPECT_EQ(failed.status, 1);

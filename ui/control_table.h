@@ -6,7 +6,6 @@
 
 #include <span>
 
-
 namespace tenvo {
 
 enum class ControlKind { PushButton, TextBox, Label, ComboBox, Frame };

@@ -163,11 +163,11 @@ void LayoutTest::controls() {
     QWidget* control = Child(form, qPrintable(expected.name));
     QCOMPARE(control->metaObject()->className(), expected.kind);
     QCOMPARE(TextOf(control), expected.text);
-    QCOMPARE(control->geometry(), QRect(expected.left / 15, expected.top / 15,
-                                        expected.width / 15, expected.height / 15));
+    QCOMPARE(control->geometry(), QRect(expected.left / 15, expected.top / 15, expected.width / 15,
+                                        expected.height / 15));
     // Every control is shown with its window, except the main window's average field.
-    QCOMPARE(control->isVisibleTo(form), expected.name != QLatin1String("Text1") ||
-                                             window != QLatin1String("Form1"));
+    QCOMPARE(control->isVisibleTo(form),
+             expected.name != QLatin1String("Text1") || window != QLatin1String("Form1"));
     if (auto* button = qobject_cast<QPushButton*>(control)) {
         QVERIFY(!button->isDefault());
         QVERIFY(!button->autoDefault());
@@ -196,8 +196,8 @@ void LayoutTest::windows() {
     QCOMPARE(form->size(), clientSize);
     int controls = 0;
     for (QWidget* child : form->findChildren<QWidget*>())
-        controls += child->objectName().contains(QRegularExpression(
-            QStringLiteral("^(Text|Label|Command|Combo|Frame)\\d+$")));
+        controls += child->objectName().contains(
+            QRegularExpression(QStringLiteral("^(Text|Label|Command|Combo|Frame)\\d+$")));
     QCOMPARE(controls, controlCount);
 }
 
@@ -205,13 +205,11 @@ void LayoutTest::tabOrder_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QStringList>("cycle"); // from the first focus on
     QTest::newRow("title") << "Form4" << QStringList{"Command1"};
-    QTest::newRow("main") << "Form1"
-                          << QStringList{"Combo1", "Command1", "Command2", "Command3", "Text2",
-                                         "Text3"};
+    QTest::newRow("main") << "Form1" << QStringList{"Combo1",   "Command1", "Command2",
+                                                    "Command3", "Text2",    "Text3"};
     QTest::newRow("odds, entry 20 first and backwards")
         << "Form2" << Range("Text", 21, 2) + QStringList{"Command1"};
-    QTest::newRow("stakes") << "Form3"
-                            << Range("Text", 1, 21) + Names("Command", {1, 2, 3});
+    QTest::newRow("stakes") << "Form3" << Range("Text", 1, 21) + Names("Command", {1, 2, 3});
     QTest::newRow("profits") << "Form5" << Names("Command", {2, 1}) + Range("Text", 20, 1);
 }
 

@@ -176,24 +176,32 @@ void NavigationTest::everyButtonNavigates_data() {
     QTest::addColumn<QStringList>("visibleAfter");
     QTest::addColumn<bool>("ends");
     QTest::newRow("title button opens the main window")
-        << int(Title) << "Form4" << "Command1" << QStringList{"Form1"} << false;
+        << int(Title) << "Form4"
+        << "Command1" << QStringList{"Form1"} << false;
     QTest::newRow("odds button keeps the main window")
-        << int(Main) << "Form1" << "Command3" << QStringList{"Form1", "Form2"} << false;
+        << int(Main) << "Form1"
+        << "Command3" << QStringList{"Form1", "Form2"} << false;
     QTest::newRow("result button before any calculation")
-        << int(Main) << "Form1" << "Command1" << QStringList{"Form1"} << false;
-    QTest::newRow("main End") << int(Main) << "Form1" << "Command2" << QStringList{} << true;
+        << int(Main) << "Form1"
+        << "Command1" << QStringList{"Form1"} << false;
+    QTest::newRow("main End") << int(Main) << "Form1"
+                              << "Command2" << QStringList{} << true;
     QTest::newRow("calculate goes back to the main window")
-        << int(Odds) << "Form2" << "Command1" << QStringList{"Form1"} << false;
+        << int(Odds) << "Form2"
+        << "Command1" << QStringList{"Form1"} << false;
     QTest::newRow("accepted result shows the stakes")
-        << int(Evaluated) << "Form1" << "Command1" << QStringList{"Form3"} << false;
-    QTest::newRow("stakes recalculate")
-        << int(Stakes) << "Form3" << "Command1" << QStringList{"Form2"} << false;
-    QTest::newRow("stakes show profits")
-        << int(Stakes) << "Form3" << "Command3" << QStringList{"Form5"} << false;
-    QTest::newRow("stakes End") << int(Stakes) << "Form3" << "Command2" << QStringList{} << true;
-    QTest::newRow("profits recalculate")
-        << int(Profits) << "Form5" << "Command1" << QStringList{"Form2"} << false;
-    QTest::newRow("profits End") << int(Profits) << "Form5" << "Command2" << QStringList{} << true;
+        << int(Evaluated) << "Form1"
+        << "Command1" << QStringList{"Form3"} << false;
+    QTest::newRow("stakes recalculate") << int(Stakes) << "Form3"
+                                        << "Command1" << QStringList{"Form2"} << false;
+    QTest::newRow("stakes show profits") << int(Stakes) << "Form3"
+                                         << "Command3" << QStringList{"Form5"} << false;
+    QTest::newRow("stakes End") << int(Stakes) << "Form3"
+                                << "Command2" << QStringList{} << true;
+    QTest::newRow("profits recalculate") << int(Profits) << "Form5"
+                                         << "Command1" << QStringList{"Form2"} << false;
+    QTest::newRow("profits End") << int(Profits) << "Form5"
+                                 << "Command2" << QStringList{} << true;
 }
 
 void NavigationTest::everyButtonNavigates() {
@@ -222,8 +230,8 @@ void NavigationTest::stakeWindowShowsEachNewResult() {
     road.result();
     QCOMPARE(VisibleWindows(), QStringList{"Form3"});
     QCOMPARE(BoxTexts(h.navigator->form3(), 1, 21),
-             Figures({"1300", "1000", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0",
-                      "0", "0", "0", "0", "0", "0", "2300"},
+             Figures({"1300", "1000", "0", "0", "0", "0", "0", "0", "0", "0",   "0",
+                      "0",    "0",    "0", "0", "0", "0", "0", "0", "0", "2300"},
                      ""));
     Click(h.navigator->form3(), "Command3");
     QCOMPARE(BoxTexts(h.navigator->form5(), 1, 20), Figures({"2900", "2700"}, "-2300"));
@@ -246,11 +254,14 @@ void NavigationTest::mistypedBoxLosesNothing_data() {
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("message");
     QTest::newRow("letters") << QStringList{"3", "4", "abc"} << 3
-                             << QStringLiteral("実行時エラー '13':\n型が一致しません。\n(3) の倍率「abc」");
-    QTest::newRow("empty first box") << QStringList{"", "4", "7"} << 1
-                                     << QStringLiteral("実行時エラー '13':\n型が一致しません。\n(1) の倍率「」");
-    QTest::newRow("too large") << QStringList{"0", "40000", "7"} << 2
-                               << QStringLiteral("実行時エラー '6':\nオーバーフローしました。\n(2) の倍率「40000」");
+                             << QStringLiteral(
+                                    "実行時エラー '13':\n型が一致しません。\n(3) の倍率「abc」");
+    QTest::newRow("empty first box")
+        << QStringList{"", "4", "7"} << 1
+        << QStringLiteral("実行時エラー '13':\n型が一致しません。\n(1) の倍率「」");
+    QTest::newRow("too large")
+        << QStringList{"0", "40000", "7"} << 2
+        << QStringLiteral("実行時エラー '6':\nオーバーフローしました。\n(2) の倍率「40000」");
 }
 
 void NavigationTest::mistypedBoxLosesNothing() {
@@ -287,8 +298,8 @@ void NavigationTest::errorFoundWhilePricingChangesNothing() {
     road.odds({"7", "7", "0.4"}); // an average of 4.67 passes; entry 3 prices as odds 0
     const CalculationState before = h.state();
     road.result();
-    QCOMPARE(h.messages,
-             QStringList{QStringLiteral("実行時エラー '11':\n0 で除算しました。\n(3) の倍率「0.4」")});
+    QCOMPARE(h.messages, QStringList{QStringLiteral(
+                             "実行時エラー '11':\n0 で除算しました。\n(3) の倍率「0.4」")});
     QVERIFY(h.state() == before);
     QCOMPARE(VisibleWindows(), QStringList{"Form1"});
     for (QWidget* window : QApplication::topLevelWidgets()) // the stake window was never made
@@ -316,8 +327,8 @@ void NavigationTest::countIsCheckedWhereTyped() {
     road.count(typed);
     QCOMPARE(h.state().ItemCount, itemCount);
     if (itemCount == 0) {
-        QCOMPARE(h.messages,
-                 QStringList{QStringLiteral("入力項目数には 1 から 20 までの数を入力してください。")});
+        QCOMPARE(h.messages, QStringList{QStringLiteral(
+                                 "入力項目数には 1 から 20 までの数を入力してください。")});
         QCOMPARE(VisibleWindows(), QStringList{"Form1"});
         QCOMPARE(QApplication::focusWidget(), Child<QComboBox>(h.navigator->form1(), "Combo1"));
         QCOMPARE(Child<QComboBox>(h.navigator->form1(), "Combo1")->currentText(), typed);
@@ -334,7 +345,8 @@ void NavigationTest::rejectionWritesBothMessages() {
     road.odds({"2", "3", "6"});
     road.result();
     QWidget* main = h.navigator->form1();
-    QCOMPARE(Child<QLineEdit>(main, "Text2")->text(), QStringLiteral("適切な組み合わせは存在しまん"));
+    QCOMPARE(Child<QLineEdit>(main, "Text2")->text(),
+             QStringLiteral("適切な組み合わせは存在しまん"));
     QCOMPARE(Child<QLineEdit>(main, "Text3")->text(),
              QStringLiteral("倍率のより高いものを入力してください"));
     QCOMPARE(Child<QLineEdit>(main, "Text1")->text(), QStringLiteral("3.666667"));

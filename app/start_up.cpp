@@ -1,7 +1,9 @@
 // Start-up, and the sample tour for machines without a display.
 #include "app/start_up.h"
 
+#include "app/first_paint.h"
 #include "app/sample_tour.h"
+#include "ui/form4.h"
 #include "ui/navigator.h"
 
 #include <QApplication>
@@ -24,6 +26,7 @@ int StartUp(int argc, char** argv) {
         return RunSampleTour();
     Navigator navigator;
     navigator.start();
+    ReportFirstPaint(navigator.form4());
     return app.exec();
 }
 

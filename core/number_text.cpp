@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstdint>
 #include <system_error>
+#include <type_traits>
 
 namespace tenvo {
 namespace {
@@ -49,7 +51,10 @@ struct Scanned {
     // Where the first significant digit stands relative to the decimal point, plus the exponent;
     // only its sign matters: it tells an overflow from an underflow.
     long long order = 0;
-    bool allZero = true;
+    // The digits as one integer and the power of ten that scales it, while they fit exactly.
+    std::uint64_t mantissa = 0;
+    long long scale = 0;
+    bool exact = true;
 };
 
 Scanned Scan(std::string_view s) {
@@ -61,23 +66,30 @@ Scanned Scan(std::string_view s) {
         result.negative = s[i++] == '-';
     const std::size_t start = i;
 
+    constexpr std::uint64_t kExactLimit = std::uint64_t{1} << 53;
     long long integerDigits = 0;
     long long leadingFractionZeros = 0;
     std::size_t digits = 0;
-    for (; i < s.size() && IsDigit(s[i]); ++i, ++digits) {
-        if (s[i] != '0' || !result.allZero) {
-            result.allZero = false;
-            ++integerDigits;
+    bool seenNonZero = false;
+    const auto takeDigit = [&](char c, bool fraction) {
+        ++digits;
+        seenNonZero |= c != '0';
+        if (fraction) {
+            --result.scale;
+            leadingFractionZeros += !seenNonZero;
+        } else {
+            integerDigits += seenNonZero;
         }
-    }
-    if (i < s.size() && s[i] == '.') {
-        for (++i; i < s.size() && IsDigit(s[i]); ++i, ++digits) {
-            if (s[i] != '0')
-                result.allZero = false;
-            else if (result.allZero)
-                ++leadingFractionZeros;
-        }
-    }
+        if (result.mantissa > (kExactLimit - 9) / 10)
+            result.exact = false;
+        else
+            result.mantissa = result.mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+    };
+    for (; i < s.size() && IsDigit(s[i]); ++i)
+        takeDigit(s[i], false);
+    if (i < s.size() && s[i] == '.')
+        for (++i; i < s.size() && IsDigit(s[i]); ++i)
+            takeDigit(s[i], true);
     if (digits == 0)
         throw RuntimeError(ErrorKind::TypeMismatch);
 
@@ -100,13 +112,33 @@ Scanned Scan(std::string_view s) {
     if (i != s.size())
         throw RuntimeError(ErrorKind::TypeMismatch);
     result.order = (integerDigits > 0 ? integerDigits : -leadingFractionZeros) + exponent;
+    result.scale += exponent;
     return result;
 }
 
+// A mantissa below 2^53 scaled by at most 10^22 is one correctly rounded operation on two exact
+// Doubles; everything else goes to from_chars.
+bool FastPath(const Scanned& scanned, double& value) {
+    static constexpr double kPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                         1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (!scanned.exact || scanned.scale < -22 || scanned.scale > 22)
+        return false;
+    const auto m = static_cast<double>(scanned.mantissa);
+    value = scanned.scale >= 0 ? m * kPowers[scanned.scale] : m / kPowers[-scanned.scale];
+    return true;
+}
+
 template <class Float> Float Parse(std::string_view text) {
-    const std::string ascii = ToAsciiForms(text);
-    const Scanned scanned = Scan(ascii);
+    const bool plainAscii =
+        std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+    const std::string ascii = plainAscii ? std::string() : ToAsciiForms(text);
+    const Scanned scanned = Scan(plainAscii ? text : std::string_view(ascii));
     Float value = 0;
+    if constexpr (std::is_same_v<Float, double>) {
+        if (FastPath(scanned, value))
+            return scanned.negative ? -value : value;
+    }
     const auto [end, ec] =
         std::from_chars(scanned.body.data(), scanned.body.data() + scanned.body.size(), value);
     if (ec == std::errc::result_out_of_range) {

@@ -8,24 +8,28 @@ namespace tenvo {
 void EvaluateOdds(const OddsTexts& texts, CalculationState& state) {
     const std::string& first = texts[0];
     // OddsMax comes from entry 1 even when no entry takes part.
-    state.OddsMax = AtEntry(1, first, [&] { return ToInteger(first); });
+    const Integer firstOdds = AtEntry(
+        1, [&] { return first; }, [&] { return ToInteger(first); });
+    state.OddsMax = firstOdds;
     if (state.ItemCount >= 1) {
         state.EntryValues.put(1, Value(first));
-        state.OddsSum = ToInteger(first); // starts the sum afresh; the text was read above
+        state.OddsSum = firstOdds; // starts the sum afresh from the same text
     }
     for (int k = 2; k <= kEntryCount; ++k) {
         if (state.ItemCount < k)
             continue;
         const std::string& text = texts[static_cast<std::size_t>(k - 1)];
-        AtEntry(k, text, [&] {
-            state.EntryValues.put(k, Value(text)); // stored before it is read
-            const Double odds = ToDouble(text);
-            // An equal value does not replace the maximum.
-            if (odds > static_cast<Double>(state.OddsMax))
-                state.OddsMax = ToInteger(text);
-            // The sum is rounded back to an Integer after every addition.
-            state.OddsSum = ToInteger(odds + static_cast<Double>(state.OddsSum));
-        });
+        AtEntry(
+            k, [&] { return text; },
+            [&] {
+                state.EntryValues.put(k, Value(text)); // stored before it is read
+                const Double odds = ToDouble(text);
+                // An equal value does not replace the maximum.
+                if (odds > static_cast<Double>(state.OddsMax))
+                    state.OddsMax = ToInteger(odds);
+                // The sum is rounded back to an Integer after every addition.
+                state.OddsSum = ToInteger(odds + static_cast<Double>(state.OddsSum));
+            });
     }
     // The divisor is ItemCount itself, whatever the number of entries used.
     state.OddsAverage =

@@ -7,11 +7,13 @@ namespace tenvo {
 
 Long EntryProfit(const CalculationState& state, int k) {
     const Value& odds = state.EnteredOdds.at(k);
-    return AtEntry(k, odds.text(), [&] {
-        const Value payout =
-            Multiply(Multiply(odds, state.EntryValues.at(k)), Value(Integer{1000}));
-        return ToLong(Subtract(payout, Value(state.TotalStake)));
-    });
+    return AtEntry(
+        k, [&] { return odds.text(); },
+        [&] {
+            const Value payout =
+                Multiply(Multiply(odds, state.EntryValues.at(k)), Value(Integer{1000}));
+            return ToLong(Subtract(payout, Value(state.TotalStake)));
+        });
 }
 
 ProfitTable ComputeProfitTable(const CalculationState& state) {

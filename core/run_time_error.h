@@ -39,13 +39,13 @@ private:
 // The whole message for a user: "実行時エラー '13':", the description, and the place when known.
 std::string ErrorMessage(const RuntimeError& error);
 
-// Runs f; a RuntimeError escaping from it is marked as belonging to entry and text.
-template <class F>
-decltype(auto) AtEntry(int entry, const std::optional<std::string>& text, F&& f) {
+// Runs f; a RuntimeError escaping from it is marked as belonging to entry, with the text that
+// textOf() gives (read only when there is an error).
+template <class TextOf, class F> decltype(auto) AtEntry(int entry, TextOf&& textOf, F&& f) {
     try {
         return f();
     } catch (RuntimeError& error) {
-        error.setPlace(entry, text);
+        error.setPlace(entry, textOf());
         throw;
     }
 }

@@ -22,17 +22,21 @@ StakeTable ComputeStakeTable(CalculationState& state) {
     const Integer count = state.ItemCount; // read once, before the first entry
     Single sum = 0;
     for (int i = 1; i <= count; ++i) {
-        const Value odds = state.EntryValues.at(i);
-        AtEntry(i, odds.text(), [&] {
-            const Integer o = ToInteger(odds); // odds priced as a whole number, ties to even
-            state.EnteredOdds.put(i, odds);
-            const Single ratio =
-                CheckedDivide(static_cast<Single>(state.OddsMax), static_cast<Single>(o));
-            state.EntryValues.put(i, Value(ratio));
-            const Single stake = RoundStakeUp(ratio);
-            state.EntryValues.put(i, Value(stake));
-            sum = CheckedAdd(sum, stake);
-        });
+        // Odds priced as a whole number, ties to even; the text stays in EnteredOdds.
+        const Integer o = AtEntry(
+            i, [&] { return state.EntryValues.at(i).text(); },
+            [&] { return ToInteger(state.EntryValues.at(i)); });
+        state.EnteredOdds.put(i, state.EntryValues.at(i));
+        AtEntry(
+            i, [&] { return state.EnteredOdds.at(i).text(); },
+            [&] {
+                const Single ratio =
+                    CheckedDivide(static_cast<Single>(state.OddsMax), static_cast<Single>(o));
+                state.EntryValues.put(i, Value(ratio));
+                const Single stake = RoundStakeUp(ratio);
+                state.EntryValues.put(i, Value(stake));
+                sum = CheckedAdd(sum, stake);
+            });
     }
     // Entries outside this bet must not show what an earlier, larger bet left behind.
     for (int k = std::max(count + 1, 1); k <= kEntryCount; ++k) {

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <type_traits>
 
 namespace tenvo {
 namespace {
@@ -27,27 +26,30 @@ double RoundInRange(double x, double low, double high) {
     return r;
 }
 
-// A Value brought to one of the four number types: Empty is the Integer 0, a Text a Double.
-using Number = std::variant<Integer, Long, Single, Double>;
+// A Value brought to a number: its type's rank in the widening order and its value. Every
+// number type widens exactly into a Double. Empty is the Integer 0, a Text a Double.
+enum Rank { kInteger, kLong, kSingle, kDouble };
+
+struct Number {
+    Rank rank;
+    double value;
+};
 
 Number ToNumber(const Value& v) {
-    return std::visit(
-        [](const auto& x) -> Number {
-            using T = std::decay_t<decltype(x)>;
-            if constexpr (std::is_same_v<T, Empty>)
-                return Integer{0};
-            else if constexpr (std::is_same_v<T, std::string>)
-                return ParseDouble(x);
-            else if constexpr (std::is_same_v<T, ValueArray>)
-                Fail(ErrorKind::TypeMismatch);
-            else
-                return x;
-        },
-        v.variant());
-}
-
-double AsDouble(const Number& n) {
-    return std::visit([](auto x) { return static_cast<double>(x); }, n);
+    const Value::Variant& x = v.variant();
+    if (const auto* i = std::get_if<Integer>(&x))
+        return {kInteger, static_cast<double>(*i)};
+    if (const auto* l = std::get_if<Long>(&x))
+        return {kLong, static_cast<double>(*l)};
+    if (const auto* f = std::get_if<Single>(&x))
+        return {kSingle, static_cast<double>(*f)};
+    if (const auto* d = std::get_if<Double>(&x))
+        return {kDouble, *d};
+    if (const auto* text = std::get_if<std::string>(&x))
+        return {kDouble, ParseDouble(*text)};
+    if (std::holds_alternative<Empty>(x))
+        return {kInteger, 0.0};
+    Fail(ErrorKind::TypeMismatch); // an array is no number
 }
 
 enum class Op { Add, Subtract, Multiply };
@@ -67,30 +69,28 @@ template <class T> T Apply(Op op, T a, T b) {
 Value Arithmetic(Op op, const Value& left, const Value& right) {
     const Number a = ToNumber(left);
     const Number b = ToNumber(right);
-    // Variant indices follow the widening order Integer, Long, Single, Double.
-    std::size_t rank = std::max(a.index(), b.index());
-    if ((a.index() == 1 && b.index() == 2) || (a.index() == 2 && b.index() == 1))
-        rank = 3;
+    Rank rank = std::max(a.rank, b.rank);
+    if (std::min(a.rank, b.rank) == kLong && rank == kSingle)
+        rank = kDouble; // a Single cannot hold every Long
     switch (rank) {
-    case 0: {
-        const auto r = Apply<std::int32_t>(op, std::get<Integer>(a), std::get<Integer>(b));
-        if (r >= INT16_MIN && r <= INT16_MAX)
+    case kInteger:
+    case kLong: {
+        // Exact in a Double whenever the result fits a Long; beyond that it is the Double the
+        // result widens to.
+        const double r = Apply(op, a.value, b.value);
+        if (rank == kInteger && r >= INT16_MIN && r <= INT16_MAX)
             return Value(static_cast<Integer>(r));
-        return Value(static_cast<Long>(r));
-    }
-    case 1: {
-        const auto r = Apply<std::int64_t>(op, static_cast<std::int64_t>(AsDouble(a)),
-                                           static_cast<std::int64_t>(AsDouble(b)));
         if (r >= INT32_MIN && r <= INT32_MAX)
             return Value(static_cast<Long>(r));
-        return Value(static_cast<Double>(r));
+        return Value(r);
     }
-    case 2: // both operands are Integer or Single here, so the widening is exact
-        return Value(CheckFinite(
-            Apply<Single>(op, static_cast<Single>(AsDouble(a)), static_cast<Single>(AsDouble(b)))));
-    default:
-        return Value(CheckFinite(Apply<Double>(op, AsDouble(a), AsDouble(b))));
+    case kSingle: // both operands are Integers or Singles: they narrow exactly
+        return Value(
+            CheckFinite(Apply(op, static_cast<Single>(a.value), static_cast<Single>(b.value))));
+    case kDouble:
+        break;
     }
+    return Value(CheckFinite(Apply(op, a.value, b.value)));
 }
 
 } // namespace
@@ -121,16 +121,11 @@ Value ZeroArray(int size) {
 
 Integer ToInteger(Double x) { return static_cast<Integer>(RoundInRange(x, INT16_MIN, INT16_MAX)); }
 Integer ToInteger(std::string_view text) { return ToInteger(ParseDouble(text)); }
-Integer ToInteger(const Value& v) {
-    const Number n = ToNumber(v);
-    if (const auto* i = std::get_if<Integer>(&n))
-        return *i;
-    return ToInteger(AsDouble(n));
-}
+Integer ToInteger(const Value& v) { return ToInteger(ToNumber(v).value); }
 
 Long ToLong(Double x) { return static_cast<Long>(RoundInRange(x, INT32_MIN, INT32_MAX)); }
 Long ToLong(std::string_view text) { return ToLong(ParseDouble(text)); }
-Long ToLong(const Value& v) { return ToLong(AsDouble(ToNumber(v))); }
+Long ToLong(const Value& v) { return ToLong(ToNumber(v).value); }
 
 Single ToSingle(Double x) {
     // FLT_MAX plus half its last place: from there on the nearest Single is infinity.
@@ -143,11 +138,11 @@ Single ToSingle(std::string_view text) { return ParseSingle(text); }
 Single ToSingle(const Value& v) {
     if (const auto text = v.text())
         return ParseSingle(*text);
-    return ToSingle(AsDouble(ToNumber(v)));
+    return ToSingle(ToNumber(v).value);
 }
 
 Double ToDouble(std::string_view text) { return ParseDouble(text); }
-Double ToDouble(const Value& v) { return AsDouble(ToNumber(v)); }
+Double ToDouble(const Value& v) { return ToNumber(v).value; }
 
 std::string ToText(Integer x) { return std::to_string(x); }
 std::string ToText(Long x) { return std::to_string(x); }
@@ -156,7 +151,17 @@ std::string ToText(Double x) { return FormatSignificant(x, 15); }
 std::string ToText(const Value& v) {
     if (const auto text = v.text())
         return *text;
-    return std::visit([](auto x) { return ToText(x); }, ToNumber(v));
+    const Number n = ToNumber(v);
+    switch (n.rank) {
+    case kInteger:
+    case kLong:
+        return ToText(static_cast<Long>(n.value));
+    case kSingle:
+        return ToText(static_cast<Single>(n.value));
+    case kDouble:
+        break;
+    }
+    return ToText(n.value);
 }
 
 Value Add(const Value& a, const Value& b) { return Arithmetic(Op::Add, a, b); }

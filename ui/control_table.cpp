@@ -69,6 +69,12 @@ void CreateControls(QWidget* window, std::span<const ControlSpec> table) {
 
 namespace tenvo {
 
+void NameEntryBoxes(std::span<QLineEdit* const> boxes, const char* what) {
+    for (std::size_t i = 0; i < boxes.size(); ++i)
+        boxes[i]->setAccessibleName(
+            QStringLiteral("(%1) の%2").arg(i + 1).arg(QString::fromUtf8(what)));
+}
+
 void SetUpWindow(QWidget* window, const char* title, int width, int height, bool keepOnClose) {
     window->setWindowTitle(QString::fromUtf8(title));
     window->resize(Pixels(width), Pixels(height));

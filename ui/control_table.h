@@ -4,6 +4,8 @@
 #include <QString>
 #include <QWidget>
 
+class QLineEdit;
+
 #include <span>
 
 namespace tenvo {
@@ -29,6 +31,10 @@ constexpr int Pixels(int twips) { return (twips + 7) / 15; }
 // name as objectName, text and geometry, then chains the focusable ones in tab-index order.
 // Buttons are never default buttons, so Enter and Esc in a box press nothing.
 void CreateControls(QWidget* window, std::span<const ControlSpec> table);
+
+// Gives entry k's box (boxes[k - 1]) the accessible name "(k) の" + what, as a screen reader
+// should read it: "(3) の倍率".
+void NameEntryBoxes(std::span<QLineEdit* const> boxes, const char* what);
 
 // A control created from a table, by name.
 template <class Control> Control* FindControl(QWidget* window, const char* name) {

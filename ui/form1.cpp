@@ -52,6 +52,10 @@ Form1::Form1(Navigator& navigator)
     Text2 = FindControl<QLineEdit>(this, "Text2");
     Text3 = FindControl<QLineEdit>(this, "Text3");
     Text1->hide(); // receives the average text, never shown
+    Combo1->setAccessibleName(QStringLiteral("入力項目数"));
+    Text1->setAccessibleName(QStringLiteral("平均倍率"));
+    Text2->setAccessibleName(QStringLiteral("メッセージ 1"));
+    Text3->setAccessibleName(QStringLiteral("メッセージ 2"));
     PaintAsMenu(Text2);
     PaintAsMenu(Text3);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);

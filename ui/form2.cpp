@@ -74,6 +74,7 @@ Form2::Form2(Navigator& navigator)
         m_entryBoxes[static_cast<std::size_t>(k - 1)] =
             FindControl<QLineEdit>(this, ("Text" + std::to_string(k + 1)).c_str());
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    NameEntryBoxes(m_entryBoxes, "倍率");
     entryBox(kEntryCount)->setFocus(); // first in tab order: entry 20
 }
 

@@ -85,6 +85,8 @@ Form3::Form3(Navigator& navigator)
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
+    NameEntryBoxes(m_amountBoxes, "賭け金");
+    Text21->setAccessibleName(QStringLiteral("投資合計金額"));
     m_amountBoxes.front()->setFocus();
 }
 

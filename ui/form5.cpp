@@ -74,6 +74,7 @@ Form5::Form5(Navigator& navigator)
             FindControl<QLineEdit>(this, ("Text" + std::to_string(k)).c_str());
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
+    NameEntryBoxes(m_profitBoxes, "儲け額");
     Command2->setFocus();
 }
 

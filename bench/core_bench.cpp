@@ -1,0 +1,70 @@
+// The core's speed: a whole 20-entry calculation, and text conversion alone.
+#include "core/calculation_state.h"
+#include "core/number_text.h"
+#include "core/odds_evaluation.h"
+#include "core/profit_table.h"
+#include "core/result_check.h"
+#include "core/stake_table.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace tenvo;
+
+const OddsTexts kOdds = {"41", "38.5", "45", "52", "47.5", "60", "39", "44", "58", "40",
+                         "43", "49",   "55", "42", "46",   "51", "48", "57", "53", "50"};
+
+CalculationState Loaded() {
+    CalculationState state;
+    CreateEntryArrays(state);
+    state.ItemCount = 20;
+    return state;
+}
+
+// Evaluate, check, price and profit, as one accepted result and one profit press do. Every
+// round starts from the odds texts again, so the state can be reused.
+void WholeCalculation(benchmark::State& run) {
+    CalculationState state = Loaded();
+    for (auto _ : run) {
+        EvaluateOdds(kOdds, state);
+        const CheckVerdict verdict = CheckResult(state);
+        const StakeTable stakes = ComputeStakeTable(state);
+        const ProfitTable profits = ComputeProfitTable(state);
+        benchmark::DoNotOptimize(verdict);
+        benchmark::DoNotOptimize(stakes);
+        benchmark::DoNotOptimize(profits);
+    }
+}
+BENCHMARK(WholeCalculation);
+
+// The copy a window makes before each press, so that a failing press changes nothing.
+void StateCopy(benchmark::State& run) {
+    const CalculationState loaded = Loaded();
+    for (auto _ : run) {
+        CalculationState state = loaded;
+        benchmark::DoNotOptimize(state);
+    }
+}
+BENCHMARK(StateCopy);
+
+void ParseOdds(benchmark::State& run) {
+    for (auto _ : run)
+        for (const std::string& text : kOdds)
+            benchmark::DoNotOptimize(ParseDouble(text));
+    run.SetItemsProcessed(run.iterations() * kEntryCount);
+}
+BENCHMARK(ParseOdds);
+
+void SingleToText(benchmark::State& run) {
+    const Single values[] = {2400.0f, 7.0f / 3.0f, 95000.01f, 1.6f * 1000.0f, 19001000.0f};
+    for (auto _ : run)
+        for (const Single value : values)
+            benchmark::DoNotOptimize(ToText(value));
+    run.SetItemsProcessed(run.iterations() * 5);
+}
+BENCHMARK(SingleToText);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,96 @@
+// libFuzzer target: arbitrary bytes as the count and twenty odds texts, through every
+// calculation. Each input must end in figures or a run-time error, and the figures must hold.
+#include "core/calculation_state.h"
+#include "core/number_text.h"
+#include "core/odds_evaluation.h"
+#include "core/profit_table.h"
+#include "core/result_check.h"
+#include "core/run_time_error.h"
+#include "core/stake_table.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace tenvo;
+
+void Require(bool holds, const char* what) {
+    if (!holds) {
+        std::fprintf(stderr, "property broken: %s\n", what);
+        std::abort();
+    }
+}
+
+// A number read from a text reads back the same from the text we would write for it.
+void CheckRoundTrip(std::string_view text) {
+    try {
+        const double value = ParseDouble(text);
+        Require(ParseDouble(FormatSignificant(value, 17)) == value, "a Double round-trips");
+        const Integer whole = ToInteger(text);
+        Require(ToInteger(ToText(whole)) == whole, "an Integer round-trips");
+        Require(whole == ToInteger(value), "ToInteger of the text is ToInteger of its number");
+    } catch (const RuntimeError&) {
+    }
+}
+
+void CheckStakes(const CalculationState& state, const StakeTable& table) {
+    Single sum = 0;
+    bool unitStake = false;
+    for (int i = 1; i <= state.ItemCount; ++i) {
+        const Single stake = state.EntryValues.at(i).get<Single>();
+        sum += stake;
+        unitStake |= ToInteger(state.EnteredOdds.at(i)) == state.OddsMax;
+        if (ToInteger(state.EnteredOdds.at(i)) == state.OddsMax)
+            Require(stake == 1 && ToText(table.EntryAmounts[i - 1]) == "1000",
+                    "the entry with the largest odds stakes 1000");
+    }
+    Require(unitStake, "some entry has the largest odds");
+    Require(table.TotalAmount == 1000.0f * sum, "the total is 1000 times the sum of the stakes");
+    Require(state.TotalStake == table.TotalAmount, "TotalStake is the total shown");
+    for (int k = state.ItemCount + 1; k <= kEntryCount; ++k)
+        Require(table.EntryAmounts[k - 1] == Value(Integer{0}), "entries outside the bet show 0");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    // Line 1 is the count, lines 2 to 21 the odds; missing boxes hold their initial "0".
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string> lines;
+    for (std::size_t start = 0; start <= input.size() && lines.size() < 21;) {
+        const std::size_t end = std::min(input.find('\n', start), input.size());
+        lines.emplace_back(input.substr(start, end - start));
+        start = end + 1;
+    }
+    OddsTexts texts;
+    texts.fill("0");
+    for (std::size_t k = 1; k < lines.size(); ++k)
+        texts[k - 1] = lines[k];
+    for (const std::string& line : lines)
+        CheckRoundTrip(line);
+
+    CalculationState state;
+    CreateEntryArrays(state);
+    try {
+        state.ItemCount = ToInteger(lines.front());
+        EvaluateOdds(texts, state);
+        Require(state.CalcReady == 1, "a completed evaluation is ready");
+        if (CheckResult(state).outcome != CheckOutcome::Accepted)
+            return 0;
+        const StakeTable table = ComputeStakeTable(state);
+        Require(state.ItemCount >= 1 && state.ItemCount <= kEntryCount,
+                "only a count of 1 to 20 can be priced");
+        CheckStakes(state, table);
+        const ProfitTable once = ComputeProfitTable(state);
+        Require(once == ComputeProfitTable(state), "the profit table reads the state only");
+    } catch (const RuntimeError& error) {
+        Require(error.number() == 6 || error.number() == 11 || error.number() == 13,
+                "one of the three run-time errors");
+    }
+    return 0;
+}

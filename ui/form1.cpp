@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -52,6 +53,8 @@ Form1::Form1(Navigator& navigator)
     Text2 = FindControl<QLineEdit>(this, "Text2");
     Text3 = FindControl<QLineEdit>(this, "Text3");
     Text1->hide(); // receives the average text, never shown
+    // A screen reader names the count field after its label.
+    FindControl<QLabel>(this, "Label1")->setBuddy(Combo1);
     Combo1->setAccessibleName(QStringLiteral("入力項目数"));
     Text1->setAccessibleName(QStringLiteral("平均倍率"));
     Text2->setAccessibleName(QStringLiteral("メッセージ 1"));

@@ -6,6 +6,7 @@
 #include "ui/form5.h"
 #include "window_harness.h"
 
+#include <QAccessible>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -90,6 +91,7 @@ private slots:
     void windows();
     void tabOrder_data();
     void tabOrder();
+    void accessibleNames();
     void mainWindowDetails();
 };
 
@@ -168,6 +170,9 @@ void LayoutTest::controls() {
     // Every control is shown with its window, except the main window's average field.
     QCOMPARE(control->isVisibleTo(form),
              expected.name != QLatin1String("Text1") || window != QLatin1String("Form1"));
+    // A screen reader has a name to read for every control.
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    QVERIFY(accessible && !accessible->text(QAccessible::Name).isEmpty());
     if (auto* button = qobject_cast<QPushButton*>(control)) {
         QVERIFY(!button->isDefault());
         QVERIFY(!button->autoDefault());
@@ -227,6 +232,30 @@ void LayoutTest::tabOrder() {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), cycle[i % cycle.size()]);
     }
+}
+
+void LayoutTest::accessibleNames() {
+    Harness harness;
+    const struct {
+        const char* window;
+        const char* control;
+        QString name;
+    } rows[] = {
+        {"Form1", "Label1", "入力項目数"},      {"Form2", "Text4", "(3) の倍率"},
+        {"Form2", "Text21", "(20) の倍率"},     {"Form3", "Text3", "(3) の賭け金"},
+        {"Form3", "Text21", "投資合計金額"},    {"Form5", "Text3", "(3) の儲け額"},
+        {"Form3", "Command3", "(M)儲け額表示"}, {"Form5", "Label8", "(7)"},
+    };
+    for (const auto& row : rows) {
+        QWidget* control = Child(Window(harness, QString::fromLatin1(row.window)), row.control);
+        QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), row.name);
+    }
+    // The count field is labelled by "入力項目数".
+    QAccessibleInterface* combo =
+        QAccessible::queryAccessibleInterface(Child(harness.navigator->form1(), "Combo1"));
+    const auto labels = combo->relations(QAccessible::Label);
+    QCOMPARE(labels.size(), 1);
+    QCOMPARE(labels.front().first->text(QAccessible::Name), QStringLiteral("入力項目数"));
 }
 
 void LayoutTest::mainWindowDetails() {

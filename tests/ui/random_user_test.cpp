@@ -47,14 +47,6 @@ QStringList Expected(const ProfitTable& profits) {
     return texts;
 }
 
-// Replaces a box's text key by key, full-width characters included.
-void Type(QLineEdit* box, const QString& text) {
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    for (const QChar c : text)
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
-}
-
 // The visible windows; a window that was never made, or was unloaded, is not asked for.
 QList<QWidget*> Visible() {
     QList<QWidget*> windows;
@@ -94,14 +86,8 @@ void RandomUserTest::keepsEveryPromise() {
         const CalculationState before = n.state();
         const QList<QWidget*> visibleBefore = Visible();
         QVERIFY2(!visibleBefore.isEmpty(), qPrintable("no window on screen" + where));
-        auto find = [&](const char* name) -> QWidget* {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (w->objectName() == QLatin1String(name))
-                    return w;
-            return nullptr;
-        };
-        QWidget* oddsWindow = find("Form2");
-        QWidget* mainWindow = find("Form1");
+        QWidget* oddsWindow = LoadedWindow(QStringLiteral("Form2"));
+        QWidget* mainWindow = LoadedWindow(QStringLiteral("Form1"));
         const QStringList oddsBefore = oddsWindow ? Texts(oddsWindow, 2, 21) : QStringList();
         const QString countBefore =
             mainWindow ? mainWindow->findChild<QComboBox*>(QStringLiteral("Combo1"))->currentText()
@@ -182,9 +168,10 @@ void RandomUserTest::keepsEveryPromise() {
             pricedState = expected;
             ++accepted;
         }
-        if (QWidget* stakes = find("Form3"); stakes && stakes->isVisible())
+        if (QWidget* stakes = LoadedWindow(QStringLiteral("Form3")); stakes && stakes->isVisible())
             QVERIFY2(Texts(stakes, 1, 21) == shownStakes, qPrintable("stale stakes" + where));
-        if (QWidget* profits = find("Form5"); profits && profits->isVisible()) {
+        if (QWidget* profits = LoadedWindow(QStringLiteral("Form5"));
+            profits && profits->isVisible()) {
             QVERIFY2(Texts(profits, 1, 20) == Expected(ComputeProfitTable(pricedState)),
                      qPrintable("profits of other stakes" + where));
         }

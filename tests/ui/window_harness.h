@@ -4,7 +4,9 @@
 #include "ui/navigator.h"
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QStringList>
+#include <QTest>
 #include <QWidget>
 
 #include <memory>
@@ -25,6 +27,23 @@ template <class Control = QWidget> Control* Child(QWidget* window, const char* n
     if (!control)
         qFatal("no control %s in %s", name, qPrintable(window->objectName()));
     return control;
+}
+
+// Replaces a box's text key by key, full-width characters included.
+inline void Type(QLineEdit* box, const QString& text) {
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// A window by name, when it is loaded.
+inline QWidget* LoadedWindow(const QString& name) {
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == name)
+            return window;
+    return nullptr;
 }
 
 // The object names of the visible top-level windows, sorted.

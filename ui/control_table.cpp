@@ -14,9 +14,9 @@
 namespace tenvo {
 namespace {
 
-QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
     case ControlKind::PushButton: {
         auto* button = new QPushButton(text, parent);
         button->setAutoDefault(false);
@@ -47,13 +47,13 @@ QWidget* CreateControl(const ControlSpec& spec, QWidget* parent) {
 
 void CreateControls(QWidget* window, std::span<const ControlSpec> table) {
     std::map<int, QWidget*> byTabIndex;
-    for (const ControlSpec& spec : table) {
-        QWidget* parent = spec.container ? FindControl<QWidget>(window, spec.container) : window;
-        QWidget* control = CreateControl(spec, parent);
-        control->setObjectName(QString::fromLatin1(spec.name));
-        control->setGeometry(Pixels(spec.left), Pixels(spec.top), Pixels(spec.width),
-                             Pixels(spec.height));
-        byTabIndex[spec.tabIndex] = control;
+    for (const ControlSpec& row : table) {
+        QWidget* parent = row.container ? FindControl<QWidget>(window, row.container) : window;
+        QWidget* control = CreateControl(row, parent);
+        control->setObjectName(QString::fromLatin1(row.name));
+        control->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width),
+                             Pixels(row.height));
+        byTabIndex[row.tabIndex] = control;
     }
     QWidget* previous = nullptr;
     for (const auto& [index, control] : byTabIndex) {
@@ -69,10 +69,15 @@ void CreateControls(QWidget* window, std::span<const ControlSpec> table) {
 
 namespace tenvo {
 
-void NameEntryBoxes(std::span<QLineEdit* const> boxes, const char* what) {
-    for (std::size_t i = 0; i < boxes.size(); ++i)
-        boxes[i]->setAccessibleName(
-            QStringLiteral("(%1) の%2").arg(i + 1).arg(QString::fromUtf8(what)));
+EntryBoxes FindEntryBoxes(QWidget* window, int firstNumber, const char* what) {
+    EntryBoxes boxes{};
+    for (int k = 1; k <= kEntryCount; ++k) {
+        QLineEdit* box =
+            window->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(firstNumber + k - 1));
+        box->setAccessibleName(QStringLiteral("(%1) の%2").arg(k).arg(QString::fromUtf8(what)));
+        boxes[static_cast<std::size_t>(k - 1)] = box;
+    }
+    return boxes;
 }
 
 void SetUpWindow(QWidget* window, const char* title, int width, int height, bool keepOnClose) {

@@ -1,11 +1,14 @@
 // Windows laid out from tables: each row one control, placed in twips as the layout gives it.
 #pragma once
 
+#include "core/calculation_state.h"
+
 #include <QString>
 #include <QWidget>
 
 class QLineEdit;
 
+#include <array>
 #include <span>
 
 namespace tenvo {
@@ -32,9 +35,11 @@ constexpr int Pixels(int twips) { return (twips + 7) / 15; }
 // Buttons are never default buttons, so Enter and Esc in a box press nothing.
 void CreateControls(QWidget* window, std::span<const ControlSpec> table);
 
-// Gives entry k's box (boxes[k - 1]) the accessible name "(k) の" + what, as a screen reader
-// should read it: "(3) の倍率".
-void NameEntryBoxes(std::span<QLineEdit* const> boxes, const char* what);
+using EntryBoxes = std::array<QLineEdit*, kEntryCount>;
+
+// The twenty entry boxes of a window, entry 1 first, named "Text" and firstNumber onwards. Each
+// gets the accessible name a screen reader should read, "(k) の" + what: "(3) の倍率".
+EntryBoxes FindEntryBoxes(QWidget* window, int firstNumber, const char* what);
 
 // A control created from a table, by name.
 template <class Control> Control* FindControl(QWidget* window, const char* name) {

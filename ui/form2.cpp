@@ -70,11 +70,8 @@ Form2::Form2(Navigator& navigator)
     SetUpWindow(this, "Form2", 8760, 2610, /*keepOnClose=*/true);
     CreateControls(this, kControls);
     Command1 = FindControl<QPushButton>(this, "Command1");
-    for (int k = 1; k <= kEntryCount; ++k)
-        m_entryBoxes[static_cast<std::size_t>(k - 1)] =
-            FindControl<QLineEdit>(this, ("Text" + std::to_string(k + 1)).c_str());
+    m_entryBoxes = FindEntryBoxes(this, 2, "倍率");
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-    NameEntryBoxes(m_entryBoxes, "倍率");
     entryBox(kEntryCount)->setFocus(); // first in tab order: entry 20
 }
 

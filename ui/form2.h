@@ -3,9 +3,9 @@
 
 #include "core/calculation_state.h"
 
-#include <QWidget>
+#include "ui/control_table.h"
 
-#include <array>
+#include <QWidget>
 
 class QLineEdit;
 class QPushButton;
@@ -26,7 +26,7 @@ public:
 private:
     Navigator& m_navigator;
     QPushButton* Command1 = nullptr;
-    std::array<QLineEdit*, kEntryCount> m_entryBoxes{};
+    EntryBoxes m_entryBoxes{};
 };
 
 } // namespace tenvo

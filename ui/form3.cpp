@@ -79,13 +79,10 @@ Form3::Form3(Navigator& navigator)
     Command2 = FindControl<QPushButton>(this, "Command2");
     Command3 = FindControl<QPushButton>(this, "Command3");
     Text21 = FindControl<QLineEdit>(this, "Text21");
-    for (int k = 1; k <= kEntryCount; ++k)
-        m_amountBoxes[static_cast<std::size_t>(k - 1)] =
-            FindControl<QLineEdit>(this, ("Text" + std::to_string(k)).c_str());
+    m_amountBoxes = FindEntryBoxes(this, 1, "賭け金");
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
-    NameEntryBoxes(m_amountBoxes, "賭け金");
     Text21->setAccessibleName(QStringLiteral("投資合計金額"));
     m_amountBoxes.front()->setFocus();
 }

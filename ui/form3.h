@@ -3,9 +3,9 @@
 
 #include "core/calculation_state.h"
 
-#include <QWidget>
+#include "ui/control_table.h"
 
-#include <array>
+#include <QWidget>
 
 class QLineEdit;
 class QPushButton;
@@ -34,7 +34,7 @@ private:
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
     QLineEdit* Text21 = nullptr;
-    std::array<QLineEdit*, kEntryCount> m_amountBoxes{}; // Text1 to Text20
+    EntryBoxes m_amountBoxes{}; // Text1 to Text20
 };
 
 } // namespace tenvo

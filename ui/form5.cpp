@@ -69,12 +69,9 @@ Form5::Form5(Navigator& navigator)
     CreateControls(this, kControls);
     Command1 = FindControl<QPushButton>(this, "Command1");
     Command2 = FindControl<QPushButton>(this, "Command2");
-    for (int k = 1; k <= kEntryCount; ++k)
-        m_profitBoxes[static_cast<std::size_t>(k - 1)] =
-            FindControl<QLineEdit>(this, ("Text" + std::to_string(k)).c_str());
+    m_profitBoxes = FindEntryBoxes(this, 1, "儲け額");
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
-    NameEntryBoxes(m_profitBoxes, "儲け額");
     Command2->setFocus();
 }
 

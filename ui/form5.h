@@ -3,9 +3,9 @@
 
 #include "core/profit_table.h"
 
-#include <QWidget>
+#include "ui/control_table.h"
 
-#include <array>
+#include <QWidget>
 
 class QLineEdit;
 class QPushButton;
@@ -27,7 +27,7 @@ private:
     Navigator& m_navigator;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
-    std::array<QLineEdit*, kEntryCount> m_profitBoxes{}; // Text1 to Text20
+    EntryBoxes m_profitBoxes{}; // Text1 to Text20
 };
 
 } // namespace tenvo

@@ -93,8 +93,11 @@ std::string Quote(std::string_view text) {
 
 template <class List> std::string QuoteAll(const List& texts) {
     std::string out = "[";
-    for (const auto& text : texts)
-        out += (out.size() > 1 ? "," : "") + Quote(text);
+    for (const auto& text : texts) {
+        if (out.size() > 1)
+            out += ',';
+        out += Quote(text);
+    }
     return out + "]";
 }
 

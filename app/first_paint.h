@@ -36,7 +36,9 @@ inline void ReportFirstPaint(QWidget* window) {
         }
         bool m_seen = false;
     };
-    window->installEventFilter(new Watcher);
+    auto* watcher = new Watcher;
+    watcher->setParent(window);
+    window->installEventFilter(watcher);
 }
 
 } // namespace tenvo

@@ -42,7 +42,6 @@ public:
     explicit Value(ValueArray elements)
         : m_v(std::move(elements)) {}
 
-    template <class T> bool holds() const { return std::holds_alternative<T>(m_v); }
     template <class T> const T& get() const { return std::get<T>(m_v); }
     const Variant& variant() const { return m_v; }
 

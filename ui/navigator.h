@@ -50,7 +50,6 @@ public:
     void hide(QWidget* window);
     // Ends the program at once: every window disappears and the process exits.
     void end();
-    bool hasEnded() const { return m_ended; }
 
     // The one place where a run-time error becomes a message.
     void reportError(QWidget* parent, const RuntimeError& error);

@@ -1,9 +1,4 @@
 // Every window's controls against the layout tables: kind, text, geometry, visibility, tab order.
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
 #include "window_harness.h"
 
 #include <QAccessible>
@@ -30,12 +25,6 @@ Q_DECLARE_METATYPE(tenvo::Expected)
 
 namespace tenvo {
 namespace {
-
-QWidget* Window(Harness& harness, const QString& name) {
-    Navigator& n = *harness.navigator;
-    QWidget* windows[] = {n.form1(), n.form2(), n.form3(), n.form4(), n.form5()};
-    return windows[name.back().digitValue() - 1];
-}
 
 QString TextOf(QWidget* control) {
     if (auto* button = qobject_cast<QPushButton*>(control))
@@ -161,7 +150,7 @@ void LayoutTest::controls() {
     QFETCH(QString, window);
     QFETCH(Expected, expected);
     Harness harness;
-    QWidget* form = Window(harness, window);
+    QWidget* form = Window(*harness.navigator, window);
     QWidget* control = Child(form, qPrintable(expected.name));
     QCOMPARE(control->metaObject()->className(), expected.kind);
     QCOMPARE(TextOf(control), expected.text);
@@ -195,7 +184,7 @@ void LayoutTest::windows() {
     QFETCH(QSize, clientSize);
     QFETCH(int, controlCount);
     Harness harness;
-    QWidget* form = Window(harness, window);
+    QWidget* form = Window(*harness.navigator, window);
     QCOMPARE(form->windowTitle(), window);
     QCOMPARE(form->objectName(), window);
     QCOMPARE(form->size(), clientSize);
@@ -222,7 +211,7 @@ void LayoutTest::tabOrder() {
     QFETCH(QString, window);
     QFETCH(QStringList, cycle);
     Harness harness;
-    QWidget* form = Window(harness, window);
+    QWidget* form = Window(*harness.navigator, window);
     harness.navigator->show(form);
     QVERIFY(QTest::qWaitForWindowActive(form));
     QCOMPARE(QApplication::focusWidget()->objectName(), cycle.front());
@@ -247,7 +236,8 @@ void LayoutTest::accessibleNames() {
         {"Form3", "Command3", "(M)儲け額表示"}, {"Form5", "Label8", "(7)"},
     };
     for (const auto& row : rows) {
-        QWidget* control = Child(Window(harness, QString::fromLatin1(row.window)), row.control);
+        QWidget* control =
+            Child(Window(*harness.navigator, QString::fromLatin1(row.window)), row.control);
         QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), row.name);
     }
     // The count field is labelled by "入力項目数".

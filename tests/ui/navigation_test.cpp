@@ -1,11 +1,6 @@
 // The windows driven by clicks and keys: the main road, every button's navigation, close boxes,
 // End, and what a mistyped box or an out-of-range count must never cost the user.
 #include "core/run_time_error.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
 #include "window_harness.h"
 
 #include <QComboBox>
@@ -26,13 +21,6 @@ bool PressAccessKey(QWidget* window, Qt::Key key, const char* button) {
     QSignalSpy clicked(Child<QPushButton>(window, button), &QPushButton::clicked);
     QTest::keyClick(window, key, Qt::AltModifier);
     return clicked.wait(2000) || clicked.count() == 1;
-}
-
-QStringList BoxTexts(QWidget* window, int first, int last) {
-    QStringList texts;
-    for (int i = first; i <= last; ++i)
-        texts << Child<QLineEdit>(window, qPrintable(QStringLiteral("Text%1").arg(i)))->text();
-    return texts;
 }
 
 QStringList Figures(std::initializer_list<const char*> first, const char* rest) {
@@ -81,11 +69,6 @@ void Reach(Road& road, Stage stage) {
         road.result();
     if (stage >= Profits)
         Click(road.n.form3(), "Command3");
-}
-
-QWidget* Window(Navigator& n, const QString& name) {
-    QWidget* windows[] = {n.form1(), n.form2(), n.form3(), n.form4(), n.form5()};
-    return windows[name.back().digitValue() - 1];
 }
 
 } // namespace

@@ -3,11 +3,6 @@
 #include "core/profit_table.h"
 #include "core/result_check.h"
 #include "core/stake_table.h"
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
 #include "window_harness.h"
 
 #include <QComboBox>
@@ -26,13 +21,6 @@ const QStringList kTexts = {"3",   "4",  "7",   "10",    "2.5",   "1.5",   "0", 
                             "2,5", "12", "21",  "1",     "2",     "30",    "5",  "6",    "45",
                             "60",  "20", "100", "8.5",   "1",     "2",     "3",  "15",   "25"};
 
-QStringList Texts(QWidget* window, int first, int last) {
-    QStringList texts;
-    for (int i = first; i <= last; ++i)
-        texts << window->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i))->text();
-    return texts;
-}
-
 QStringList Expected(const StakeTable& table) {
     QStringList texts;
     for (const Value& amount : table.EntryAmounts)
@@ -45,15 +33,6 @@ QStringList Expected(const ProfitTable& profits) {
     for (const Long profit : profits)
         texts << QString::fromStdString(ToText(profit));
     return texts;
-}
-
-// The visible windows; a window that was never made, or was unloaded, is not asked for.
-QList<QWidget*> Visible() {
-    QList<QWidget*> windows;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && window->objectName().startsWith(QLatin1String("Form")))
-            windows << window;
-    return windows;
 }
 
 } // namespace
@@ -84,17 +63,17 @@ void RandomUserTest::keepsEveryPromise() {
             QStringLiteral(" (action %1, random start %2)").arg(action).arg(start);
         Navigator& n = *h->navigator;
         const CalculationState before = n.state();
-        const QList<QWidget*> visibleBefore = Visible();
+        const QStringList visibleBefore = VisibleWindows();
         QVERIFY2(!visibleBefore.isEmpty(), qPrintable("no window on screen" + where));
         QWidget* oddsWindow = LoadedWindow(QStringLiteral("Form2"));
         QWidget* mainWindow = LoadedWindow(QStringLiteral("Form1"));
-        const QStringList oddsBefore = oddsWindow ? Texts(oddsWindow, 2, 21) : QStringList();
+        const QStringList oddsBefore = oddsWindow ? BoxTexts(oddsWindow, 2, 21) : QStringList();
         const QString countBefore =
             mainWindow ? mainWindow->findChild<QComboBox*>(QStringLiteral("Combo1"))->currentText()
                        : QString();
         const qsizetype messagesBefore = h->messages.size();
 
-        QWidget* window = visibleBefore[random.bounded(int(visibleBefore.size()))];
+        QWidget* window = LoadedWindow(visibleBefore[random.bounded(int(visibleBefore.size()))]);
         const QList<QPushButton*> buttons = window->findChildren<QPushButton*>();
         QPushButton* pressed = nullptr;
         const int kind = random.bounded(100);
@@ -138,21 +117,22 @@ void RandomUserTest::keepsEveryPromise() {
         // Ended by End or by closing the last window: a new run starts.
         if (h->quits > 0) {
             QVERIFY2(h->quits == 1, qPrintable("ended twice" + where));
-            QVERIFY2(Visible().isEmpty(), qPrintable("a window outlived the end" + where));
+            QVERIFY2(VisibleWindows().isEmpty(), qPrintable("a window outlived the end" + where));
             ++ends;
             h = std::make_unique<Harness>();
             h->navigator->start();
             shownStakes.clear();
             continue;
         }
-        QVERIFY2(!Visible().isEmpty(), qPrintable("no window left on screen" + where));
+        QVERIFY2(!VisibleWindows().isEmpty(), qPrintable("no window left on screen" + where));
 
         if (h->messages.size() > messagesBefore) {
             ++errors;
             QVERIFY2(n.state() == before, qPrintable("an error changed the state" + where));
-            QVERIFY2(Visible() == visibleBefore, qPrintable("an error moved windows" + where));
+            QVERIFY2(VisibleWindows() == visibleBefore,
+                     qPrintable("an error moved windows" + where));
             if (oddsWindow)
-                QVERIFY2(Texts(oddsWindow, 2, 21) == oddsBefore,
+                QVERIFY2(BoxTexts(oddsWindow, 2, 21) == oddsBefore,
                          qPrintable("an error changed the odds typed" + where));
             if (mainWindow)
                 QVERIFY2(mainWindow->findChild<QComboBox*>()->currentText() == countBefore,
@@ -169,10 +149,10 @@ void RandomUserTest::keepsEveryPromise() {
             ++accepted;
         }
         if (QWidget* stakes = LoadedWindow(QStringLiteral("Form3")); stakes && stakes->isVisible())
-            QVERIFY2(Texts(stakes, 1, 21) == shownStakes, qPrintable("stale stakes" + where));
+            QVERIFY2(BoxTexts(stakes, 1, 21) == shownStakes, qPrintable("stale stakes" + where));
         if (QWidget* profits = LoadedWindow(QStringLiteral("Form5"));
             profits && profits->isVisible()) {
-            QVERIFY2(Texts(profits, 1, 20) == Expected(ComputeProfitTable(pricedState)),
+            QVERIFY2(BoxTexts(profits, 1, 20) == Expected(ComputeProfitTable(pricedState)),
                      qPrintable("profits of other stakes" + where));
         }
     }

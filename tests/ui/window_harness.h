@@ -1,6 +1,11 @@
 // A navigator whose messages and quitting are recorded instead of shown, and small helpers.
 #pragma once
 
+#include "ui/form1.h"
+#include "ui/form2.h"
+#include "ui/form3.h"
+#include "ui/form4.h"
+#include "ui/form5.h"
 #include "ui/navigator.h"
 
 #include <QApplication>
@@ -36,6 +41,20 @@ inline void Type(QLineEdit* box, const QString& text) {
     QTest::keyClick(box, Qt::Key_Backspace);
     for (const QChar c : text)
         QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+// The texts of boxes Text<first> to Text<last> of a window.
+inline QStringList BoxTexts(QWidget* window, int first, int last) {
+    QStringList texts;
+    for (int i = first; i <= last; ++i)
+        texts << Child<QLineEdit>(window, qPrintable(QStringLiteral("Text%1").arg(i)))->text();
+    return texts;
+}
+
+// A window of the navigator by name, "Form1" to "Form5"; loads it when it is not.
+inline QWidget* Window(Navigator& n, const QString& name) {
+    QWidget* windows[] = {n.form1(), n.form2(), n.form3(), n.form4(), n.form5()};
+    return windows[name.back().digitValue() - 1];
 }
 
 // A window by name, when it is loaded.

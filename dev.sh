@@ -4,8 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake make g++ pkg-config libgtest-dev qt6-base-dev fonts-ipafont-gothic
-          xvfb xauth locales clang libclang-rt-14-dev libbenchmark-dev python3)
+packages=(cmake make g++ pkg-config libgtest-dev qt6-base-dev nlohmann-json3-dev fonts-ipafont-gothic
+          xvfb xauth locales clang libclang-rt-14-dev libbenchmark-dev python3 time)
 jobs=$(nproc)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -82,6 +82,7 @@ bench)
     cmake --build build-bench -j "$jobs"
     build-bench/bench/core_bench
     python3 bench/startup.py build-bench 15
+    python3 bench/batch_bench.py build-bench/app/tenvo-calc
     ;;
 *)
     echo "usage: $0 run|test|fuzz [SECONDS]|bench" >&2

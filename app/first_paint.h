@@ -24,10 +24,10 @@ inline void ReportFirstPaint(QWidget* window) {
                 // Report once the paint that is starting now has been done.
                 QTimer::singleShot(0, this, [] {
                     const auto now = std::chrono::steady_clock::now().time_since_epoch();
-                    std::printf("first-paint-ns %lld\n",
-                                static_cast<long long>(
-                                    std::chrono::duration_cast<std::chrono::nanoseconds>(now)
-                                        .count()));
+                    std::printf(
+                        "first-paint-ns %lld\n",
+                        static_cast<long long>(
+                            std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()));
                     std::fflush(stdout);
                     QCoreApplication::exit(0);
                 });

@@ -1,11 +1,8 @@
 // tenvo-calc: the whole calculation from the command line, for scripts and for checking figures.
+#include "app/batch.h"
+#include "app/calc_report.h"
+#include "app/json_writer.h"
 #include "core/calculation_state.h"
-#include "core/item_count.h"
-#include "core/odds_evaluation.h"
-#include "core/profit_table.h"
-#include "core/result_check.h"
-#include "core/run_time_error.h"
-#include "core/stake_table.h"
 
 #include <cstdio>
 #include <optional>
@@ -18,194 +15,121 @@ namespace {
 using namespace tenvo;
 
 constexpr const char* kUsage =
-    "usage: tenvo-calc [--count N] [--json] [--] ODDS...\n"
-    "  Evaluates up to 20 odds as the odds window would, checks the result and, when it is\n"
-    "  accepted, prints the stake and profit of every entry.\n"
-    "  --count N  the number of entries, 1 to 20 (default: the number of odds given)\n"
-    "  --json     one JSON object on standard output\n"
-    "  --         ends the options, so that odds such as -5 can be given\n";
+    "Usage: tenvo-calc [--count N] [--json] [--] ODDS...\n"
+    "       tenvo-calc --batch [FILE...]\n"
+    "Spreads a stake over up to 20 entries as Tenvo's windows do: evaluates the odds, checks\n"
+    "the result and, when it is accepted, prints the stake, payout and profit of every entry,\n"
+    "the total investment, the entries whose win still loses money (トリガミ) and the combined\n"
+    "odds (合成オッズ).\n"
+    "\n"
+    "Options:\n"
+    "  --count N      the number of entries, 1 to 20 (default: the number of odds given)\n"
+    "  --json         one JSON object on standard output\n"
+    "  --batch        one JSON request per line from the FILEs, or from standard input, and\n"
+    "                 one JSON answer per line, in the same order\n"
+    "  --             ends the options (odds such as -5 are taken as odds anyway)\n"
+    "  -h, --help     this help\n"
+    "  --version      the version\n"
+    "\n"
+    "A request line is {\"id\": \"R1\", \"count\": \"3\", \"odds\": [\"3\", \"4\", \"7\"]}: count "
+    "is\n"
+    "optional, a text or a number; odds holds up to 20 texts or numbers; id, if given, is\n"
+    "echoed. Each answer is the --json object with \"line\" (its line number) and \"id\" first;\n"
+    "a line that is not a request gets {\"line\": N, \"error\": {\"kind\": \"request\", ...}}.\n"
+    "\n"
+    "Exit status: 0 done; 1 a calculation failed (with --batch: a line was not a request);\n"
+    "2 a usage error.\n";
 
 struct Options {
     std::optional<std::string> count;
     bool json = false;
-    std::vector<std::string> odds;
+    bool batch = false;
+    bool help = false;
+    bool version = false;
+    std::vector<std::string> operands; // odds, or files with --batch
 };
 
-// Reads the arguments; nullopt means a usage error.
-std::optional<Options> ParseArguments(int argc, char** argv) {
+struct UsageError {
+    std::string message;
+};
+
+bool LooksLikeNumber(std::string_view arg) {
+    return arg.size() >= 2 && arg[0] == '-' && ((arg[1] >= '0' && arg[1] <= '9') || arg[1] == '.');
+}
+
+// Reads the arguments. A number such as -5 or -.5 is odds, not an option.
+Options ParseArguments(int argc, char** argv) {
     Options options;
     bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (optionsEnded || arg.size() < 2 || arg[0] != '-' || (arg[1] >= '0' && arg[1] <= '9') ||
-            arg[1] == '.') {
-            options.odds.emplace_back(arg);
-        } else if (arg == "--") {
+        if (optionsEnded || arg.size() < 2 || arg[0] != '-' || LooksLikeNumber(arg))
+            options.operands.emplace_back(arg);
+        else if (arg == "--")
             optionsEnded = true;
-        } else if (arg == "--json") {
+        else if (arg == "--json")
             options.json = true;
-        } else if (arg == "--count" && i + 1 < argc) {
+        else if (arg == "--batch")
+            options.batch = true;
+        else if (arg == "-h" || arg == "--help")
+            options.help = true;
+        else if (arg == "--version")
+            options.version = true;
+        else if (arg == "--count" && i + 1 < argc)
             options.count = argv[++i];
-        } else if (arg.starts_with("--count=")) {
+        else if (arg == "--count")
+            throw UsageError{"option '--count' needs a value"};
+        else if (arg.starts_with("--count="))
             options.count = std::string(arg.substr(8));
-        } else {
-            return std::nullopt;
-        }
+        else
+            throw UsageError{"unknown option '" + std::string(arg) + "'"};
     }
-    if (options.odds.size() > kEntryCount || (options.odds.empty() && !options.count))
-        return std::nullopt;
+    if (options.help || options.version)
+        return options;
+    if (options.batch && (options.count || options.json))
+        throw UsageError{"--batch takes no --count or --json: each request line has its own"};
+    if (!options.batch && options.operands.size() > kEntryCount)
+        throw UsageError{"at most 20 odds"};
+    if (!options.batch && options.operands.empty() && !options.count)
+        throw UsageError{"no odds given"};
     return options;
 }
 
-// A JSON string literal; bytes that are not valid UTF-8 become U+FFFD.
-std::string Quote(std::string_view text) {
-    std::string out = "\"";
-    for (std::size_t i = 0; i < text.size();) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-            ++i;
-        } else if (c < 0x20) {
-            char escape[8];
-            std::snprintf(escape, sizeof escape, "\\u%04x", c);
-            out += escape;
-            ++i;
-        } else if (c < 0x80) {
-            out += static_cast<char>(c);
-            ++i;
-        } else {
-            const std::size_t length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 ? 2 : 0;
-            bool valid = length != 0 && c < 0xF5 && i + length <= text.size();
-            for (std::size_t j = 1; valid && j < length; ++j)
-                valid = (static_cast<unsigned char>(text[i + j]) & 0xC0) == 0x80;
-            if (valid) {
-                out.append(text.substr(i, length));
-                i += length;
-            } else {
-                out += "\xEF\xBF\xBD";
-                ++i;
-            }
-        }
+int Run(const Options& options) {
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
     }
-    return out + "\"";
-}
-
-template <class List> std::string QuoteAll(const List& texts) {
-    std::string out = "[";
-    for (const auto& text : texts) {
-        if (out.size() > 1)
-            out += ',';
-        out += Quote(text);
+    if (options.version) {
+        std::puts("tenvo-calc " TENVO_VERSION);
+        return 0;
     }
-    return out + "]";
-}
-
-std::string NullOr(const std::optional<std::string>& text) { return text ? Quote(*text) : "null"; }
-
-int ReportError(const Options& options, const std::string& kind, const std::string& number,
-                const std::optional<int>& entry, const std::optional<std::string>& text,
-                const std::string& message) {
+    if (options.batch)
+        return RunBatch(options.operands, stdout);
+    const CalcRequest request{options.count.value_or(std::to_string(options.operands.size())),
+                              options.operands};
+    const CalcReport report = Calculate(request);
+    const auto* failure = std::get_if<CalcFailure>(&report);
     if (options.json) {
-        std::printf("{\"error\":{\"kind\":%s,\"number\":%s,\"entry\":%s,\"text\":%s,"
-                    "\"message\":%s}}\n",
-                    Quote(kind).c_str(), number.c_str(),
-                    entry ? std::to_string(*entry).c_str() : "null", NullOr(text).c_str(),
-                    Quote(message).c_str());
-    }
-    std::fprintf(stderr, "tenvo-calc: %s\n", message.c_str());
-    return 1;
-}
-
-struct Outcome {
-    Integer count = 0;
-    CheckVerdict verdict;
-    std::vector<std::string> stakes;
-    std::string total;
-    std::vector<std::string> profits;
-};
-
-// A fresh state, the main window's load, the count, the odds window's calculation, the result
-// check and, when it accepts, the stake and profit tables.
-Outcome Calculate(Integer count, const std::vector<std::string>& odds) {
-    CalculationState state;
-    CreateEntryArrays(state);
-    state.ItemCount = count;
-    OddsTexts texts;
-    for (std::size_t k = 0; k < texts.size(); ++k)
-        texts[k] = k < odds.size() ? odds[k] : "0";
-    EvaluateOdds(texts, state);
-    Outcome outcome{count, CheckResult(state), {}, {}, {}};
-    if (outcome.verdict.outcome != CheckOutcome::Accepted)
-        return outcome;
-    const StakeTable stakes = ComputeStakeTable(state);
-    for (const Value& amount : stakes.EntryAmounts)
-        outcome.stakes.push_back(ToText(amount));
-    outcome.total = ToText(stakes.TotalAmount);
-    for (const Long profit : ComputeProfitTable(state))
-        outcome.profits.push_back(ToText(profit));
-    return outcome;
-}
-
-void PrintJson(const Outcome& o) {
-    std::printf("{\"count\":%d,\"outcome\":", o.count);
-    switch (o.verdict.outcome) {
-    case CheckOutcome::Accepted:
-        std::printf("\"accepted\",\"average\":%s,\"stakes\":%s,\"total\":%s,\"profits\":%s}\n",
-                    Quote(o.verdict.averageText).c_str(), QuoteAll(o.stakes).c_str(),
-                    Quote(o.total).c_str(), QuoteAll(o.profits).c_str());
-        break;
-    case CheckOutcome::Rejected:
-        std::printf(
-            "\"rejected\",\"average\":%s,\"messages\":%s}\n", Quote(o.verdict.averageText).c_str(),
-            QuoteAll(std::vector<std::string>{kFirstRejectionMessage, kSecondRejectionMessage})
-                .c_str());
-        break;
-    case CheckOutcome::ZeroAverage:
-    case CheckOutcome::NotReady: // cannot follow a completed evaluation
-        std::printf("\"zero-average\",\"average\":%s}\n", Quote(o.verdict.averageText).c_str());
-        break;
-    }
-}
-
-void PrintText(const Outcome& o) {
-    std::printf("入力項目数 %d\n平均倍率 %s\n", o.count, o.verdict.averageText.c_str());
-    switch (o.verdict.outcome) {
-    case CheckOutcome::Accepted:
-        std::printf("判定 受理\n\n        賭け金   儲け額\n");
-        for (std::size_t k = 0; k < o.stakes.size(); ++k)
-            std::printf("(%zu)%*s %8s %8s\n", k + 1, k + 1 < 10 ? 2 : 1, "", o.stakes[k].c_str(),
-                        o.profits[k].c_str());
-        std::printf("投資合計金額 %s\n", o.total.c_str());
-        break;
-    case CheckOutcome::Rejected:
-        std::printf("%s\n%s\n", kFirstRejectionMessage, kSecondRejectionMessage);
-        break;
-    case CheckOutcome::ZeroAverage:
-    case CheckOutcome::NotReady:
-        std::printf("平均倍率が 0 のため計算しません\n");
-        break;
-    }
+        JsonWriter json;
+        json.beginObject();
+        WriteJsonMembers(report, json);
+        std::puts(json.endObject().text().c_str());
+    } else if (!failure)
+        std::fputs(ToReadableText(std::get<CalcResult>(report)).c_str(), stdout);
+    if (failure)
+        std::fprintf(stderr, "tenvo-calc: %s\n", failure->message.c_str());
+    return failure ? 1 : 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::optional<Options> options = ParseArguments(argc, argv);
-    if (!options) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    const std::string countText = options->count.value_or(std::to_string(options->odds.size()));
-    const std::optional<Integer> count = ReadItemCount(countText);
-    if (!count)
-        return ReportError(*options, "count", "null", std::nullopt, countText, kItemCountMessage);
     try {
-        const Outcome outcome = Calculate(*count, options->odds);
-        options->json ? PrintJson(outcome) : PrintText(outcome);
-        return 0;
-    } catch (const RuntimeError& error) {
-        return ReportError(*options, error.kindName(), std::to_string(error.number()),
-                           error.entry(), error.text(), ErrorMessage(error));
+        return Run(ParseArguments(argc, argv));
+    } catch (const UsageError& error) {
+        std::fprintf(stderr, "tenvo-calc: %s\nTry 'tenvo-calc --help' for more information.\n",
+                     error.message.c_str());
+        return 2;
     }
 }

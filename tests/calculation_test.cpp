@@ -288,41 +288,17 @@ TEST(StakeTable, PricesNothingForACountBelowOne) {
     EXPECT_EQ(Amounts(table), Row({}, "0"));
 }
 
-TEST(ProfitTable, TakesOddsAsTypedAndRoundsHalfToEven) {
-    CalculationState state = Loaded(2);
-    state.EnteredOdds.put(1, Value(std::string("2")));
-    state.EnteredOdds.put(2, Value(std::string("3")));
-    state.EntryValues.put(1, Value(1.6f));
-    state.EntryValues.put(2, Value(1.0f));
-    state.TotalStake = 2600;
-    EXPECT_EQ(Profits(state), Row({"600", "400"}, "-2600"));
-
+// Rounded down exactly: 115 / 100 is 1.15, though 1.15 is 1.1499... as a Double.
+TEST(CombinedOdds, RoundDownToHundredthsExactly) {
     const struct {
-        const char* odds;
-        float stake, total;
-        Long profit;
-    } rows[] = {{"2.5", 2.0f, 1000.0f, 4000},
-                {"2.5", 1.0f, 2497.5f, 2},
-                {"3.5", 1.0f, 3496.5f, 4},
-                {"0.5", 1.0f, 500.5f, 0},
-                {"1", 1.0f, 1000.4f, 0}};
-    for (const auto& row : rows) {
-        state.EnteredOdds.put(3, Value(std::string(row.odds)));
-        state.EntryValues.put(3, Value(row.stake));
-        state.TotalStake = row.total;
-        EXPECT_EQ(EntryProfit(state, 3), row.profit) << row.odds << " " << row.total;
-    }
-}
-
-TEST(ProfitTable, FailsAtTheEntryWhoseFiguresCannotBeUsed) {
-    CalculationState state = Loaded(2);
-    state.EnteredOdds.put(2, Value(std::string("abc")));
-    auto error = ErrorOf([&] { ComputeProfitTable(state); });
-    EXPECT_EQ(error->kind(), ErrorKind::TypeMismatch);
-    EXPECT_EQ(error->entry(), 2);
-    state.EnteredOdds.put(2, Value(std::string("30000"))); // odds times odds, never priced
-    state.EntryValues.put(2, Value(std::string("30000")));
-    EXPECT_EQ(ErrorOf([&] { ComputeProfitTable(state); })->kind(), ErrorKind::Overflow);
+        Long payout;
+        Single total;
+        std::optional<std::int64_t> hundredths;
+    } rows[] = {{7000, 5300, 132},    {115, 100, 115},      {6800, 7000, 97},      {-5, 1000, -1},
+                {10000, -9000, -112}, {7, 0, std::nullopt}, {5300, 5300.0005f, 99}};
+    for (const auto& row : rows)
+        EXPECT_EQ(CombinedOddsHundredths(row.payout, row.total), row.hundredths)
+            << row.payout << " / " << row.total;
 }
 
 } // namespace

@@ -1,7 +1,10 @@
-// tenvo-calc run as a process: its JSON and text outputs, errors and exit statuses.
+// tenvo-calc run as a process: its JSON, batch and text outputs, errors and exit statuses.
 #include <gtest/gtest.h>
 
+#include <poll.h>
+#include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -16,18 +19,24 @@ struct Finished {
     std::string err;
 };
 
-// Runs tenvo-calc with the arguments as a shell would split them.
-Finished Calc(const std::string& args) {
-    const std::string errPath = testing::TempDir() + "tenvo_calc.err";
-    FILE* pipe = popen((TENVO_CALC_PATH " " + args + " 2>" + errPath).c_str(), "r");
+std::string Slurp(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
+}
+
+// Runs tenvo-calc with the arguments as a shell would split them, and `input` on stdin.
+Finished Calc(const std::string& args, const std::string& input = "") {
+    const std::string in = testing::TempDir() + "tenvo_calc.in";
+    const std::string err = testing::TempDir() + "tenvo_calc.err";
+    std::ofstream(in, std::ios::binary) << input;
+    FILE* pipe = popen((TENVO_CALC_PATH " " + args + " <" + in + " 2>" + err).c_str(), "r");
     Finished run;
     char buffer[4096];
     for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
         run.out.append(buffer, n);
     run.status = WEXITSTATUS(pclose(pipe));
-    std::ostringstream err;
-    err << std::ifstream(errPath).rdbuf();
-    run.err = err.str();
+    run.err = Slurp(err);
     return run;
 }
 
@@ -64,49 +73,86 @@ INSTANTIATE_TEST_SUITE_P(
         JsonCase{"Accepted", "3 4 7", 0,
                  R"({"count":3,"outcome":"accepted","average":"4.666667","stakes":)" +
                      List({"2400", "1900", "1000"}, "0") + R"(,"total":"5300","profits":)" +
-                     List({"1900", "2300", "1700"}, "-5300") + "}"},
+                     List({"1900", "2300", "1700"}, "-5300") + R"(,"payouts":)" +
+                     List({"7200", "7600", "7000"}, "0") +
+                     R"(,"losing_entries":[],"combined_odds":"1.32"})"},
+        // The odds are priced as whole numbers, 1.7 as 2, but paid out as typed.
+        JsonCase{"ALosingEntry", "1.7 4.3 7.6", 0,
+                 R"({"count":3,"outcome":"accepted","average":"4.666667","stakes":)" +
+                     List({"4000", "2000", "1000"}, "0") + R"(,"total":"7000","profits":)" +
+                     List({"-200", "1600", "600"}, "-7000") + R"(,"payouts":)" +
+                     List({"6800", "8600", "7600"}, "0") +
+                     R"(,"losing_entries":[1],"combined_odds":"0.97"})"},
         JsonCase{"CountRoundsAndUnusedOddsAreNotRead", "--count=2.5 4 5 junk", 0,
                  R"({"count":2,"outcome":"accepted","average":"4.5","stakes":)" +
                      List({"1300", "1000"}, "0") + R"(,"total":"2300","profits":)" +
-                     List({"2900", "2700"}, "-2300") + "}"},
+                     List({"2900", "2700"}, "-2300") + R"(,"payouts":)" +
+                     List({"5200", "5000"}, "0") +
+                     R"(,"losing_entries":[],"combined_odds":"2.17"})"},
         JsonCase{"Rejected", "1.5 2.5 3.5 10", 0,
                  R"({"count":4,"outcome":"rejected","average":"4.5",)" + kMessages},
         JsonCase{"BoxesBeyondTheOddsReadZero", "--count 5", 0,
                  R"({"count":5,"outcome":"rejected","average":"0",)" + kMessages},
         JsonCase{"NegativeOddsAfterDashes", "--count 1 -- -5", 0,
                  R"({"count":1,"outcome":"rejected","average":"-5",)" + kMessages},
+        JsonCase{"DashPointFiveIsOdds", "-.5", 0,
+                 R"({"count":1,"outcome":"zero-average","average":"0"})"},
         JsonCase{"ZeroAverage", "0", 0, R"({"count":1,"outcome":"zero-average","average":"0"})"},
-        JsonCase{
-            "TypeMismatchNamesTheEntry", "3 4 abc", 1,
-            R"({"error":{"kind":"type-mismatch","number":13,"entry":3,"text":"abc",)"
-            R"("message":"実行時エラー '13':\u000a型が一致しません。\u000a(3) の倍率「abc」"}})"},
-        JsonCase{
-            "ZeroOddsFoundWhilePricing", "7 7 0.4", 1,
-            R"({"error":{"kind":"division-by-zero","number":11,"entry":3,"text":"0.4",)"
-            R"("message":"実行時エラー '11':\u000a0 で除算しました。\u000a(3) の倍率「0.4」"}})"},
+        JsonCase{"TypeMismatchNamesTheEntry", "3 4 abc", 1,
+                 R"({"error":{"kind":"type-mismatch","number":13,"entry":3,"text":"abc",)"
+                 R"("message":"実行時エラー '13':\n型が一致しません。\n(3) の倍率「abc」"}})"},
+        JsonCase{"ZeroOddsFoundWhilePricing", "7 7 0.4", 1,
+                 R"({"error":{"kind":"division-by-zero","number":11,"entry":3,"text":"0.4",)"
+                 R"("message":"実行時エラー '11':\n0 で除算しました。\n(3) の倍率「0.4」"}})"},
         JsonCase{"CountOutOfRange", "--count 25 3", 1,
                  R"({"error":{"kind":"count","number":null,"entry":null,"text":"25",)"
                  R"("message":"入力項目数には 1 から 20 までの数を入力してください。"}})"},
         JsonCase{"QuotesEscaped", R"(--count 'a"\')", 1,
                  R"({"error":{"kind":"count","number":null,"entry":null,"text":"a\"\\",)"
+                 R"("message":"入力項目数には 1 から 20 までの数を入力してください。"}})"},
+        // A surrogate and an overlong form are not UTF-8: each byte becomes U+FFFD.
+        JsonCase{"InvalidUtf8Replaced", R"x(--count "$(printf '\355\240\200\340\200\257')")x", 1,
+                 R"({"error":{"kind":"count","number":null,"entry":null,"text":"������",)"
                  R"("message":"入力項目数には 1 から 20 までの数を入力してください。"}})"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Calc, UsageErrorsExitWithTwo) {
-    for (const char* args : {"", "--bogus 3", "--count", "--json",
-                             "1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21"}) {
+TEST(Calc, CommandLineErrorsSayWhatAndExitWithTwo) {
+    const struct {
+        const char* args;
+        const char* problem;
+    } cases[] = {
+        {"", "no odds given"},
+        {"--x 3", "unknown option '--x'"},
+        {"--count", "option '--count' needs a value"},
+        {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21", "at most 20 odds"},
+        {"--batch --json", "--batch takes no --count or --json"},
+        {"--batch /nonexistent/requests", "cannot read '/nonexistent/requests'"},
+    };
+    for (const auto& c : cases) {
+        const Finished run = Calc(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_EQ(run.out, "") << c.args;
+        EXPECT_EQ(run.err.rfind(std::string("tenvo-calc: ") + c.problem, 0), 0u) << run.err;
+    }
+    EXPECT_NE(Calc("--x").err.find("Try 'tenvo-calc --help'"), std::string::npos);
+    for (const char* args : {"--help", "-h", "--version", "3 --help"}) {
         const Finished run = Calc(args);
-        EXPECT_EQ(run.status, 2) << args;
-        EXPECT_EQ(run.out, "") << args;
-        EXPECT_NE(run.err.find("usage: tenvo-calc"), std::string::npos) << args;
+        EXPECT_EQ(run.status, 0) << args;
+        EXPECT_EQ(run.err, "") << args;
+        EXPECT_EQ(run.out.rfind(args[2] == 'v' ? "tenvo-calc " : "Usage: tenvo-calc", 0), 0u);
     }
 }
 
 TEST(Calc, TextOutputReadsLikeTheWindows) {
-    const Finished run = Calc("3 4 7");
+    const Finished run = Calc("1.7 4.3 7.6");
     EXPECT_EQ(run.status, 0);
-    for (const char* line : {"平均倍率 4.666667\n", "(1)       2400     1900\n",
-                             "(20)         0    -5300\n", "投資合計金額 5300\n"})
+    EXPECT_EQ(run.out.substr(0, run.out.find("(2)")),
+              "入力項目数 3\n平均倍率 4.666667\n判定 受理\n\n"
+              "        賭け金   払戻額   儲け額\n"
+              "(1)       4000     6800     -200  トリガミ\n");
+    for (const char* line :
+         {"(9)          0        0    -7000\n", "(10)         0        0    -7000\n",
+          "投資合計金額 7000\n", "合成オッズ 0.97\n"})
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     EXPECT_NE(Calc("2 3 6").out.find("適切な組み合わせは存在しまん\n倍率のより高いものを入力"
                                      "してください\n"),
@@ -115,6 +161,129 @@ TEST(Calc, TextOutputReadsLikeTheWindows) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.out, "");
     EXPECT_NE(failed.err.find("(2) の倍率「x」"), std::string::npos);
+}
+
+struct BatchCase {
+    const char* name;
+    std::string request;
+    std::string answer; // the whole line; empty: no answer at all
+};
+
+class CalcBatch : public testing::TestWithParam<BatchCase> {};
+
+TEST_P(CalcBatch, AnswersEachRequestLine) {
+    const Finished run = Calc("--batch", GetParam().request + "\n");
+    const bool valid = GetParam().answer.find(R"("kind":"request")") == std::string::npos;
+    EXPECT_EQ(run.status, valid ? 0 : 1);
+    EXPECT_EQ(run.out, GetParam().answer.empty() ? "" : GetParam().answer + "\n");
+}
+
+std::string RequestError(const char* message) {
+    return R"({"line":1,"error":{"kind":"request","message":")" + std::string(message) + "\"}}";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CalcBatch,
+    testing::Values(
+        BatchCase{"CountAndOddsAsNumbers", R"({"count": 1.4, "odds": [6.5, -2], "x": {}})",
+                  R"({"line":1,"count":1,"outcome":"accepted","average":"6","stakes":)" +
+                      List({"1000", "0"}, "0") + R"(,"total":"1000","profits":)" +
+                      List({"5500", "-1000"}, "-1000") + R"(,"payouts":)" +
+                      List({"6500", "0"}, "0") + R"(,"losing_entries":[],"combined_odds":"6.50"})"},
+        BatchCase{"IdEchoedWithAnError", R"({"id": [1, "é"], "odds": ["3", "abc"]})",
+                  R"({"line":1,"id":[1,"é"],"error":{"kind":"type-mismatch","number":13,)"
+                  R"("entry":2,"text":"abc","message":"実行時エラー '13':\n型が一致しません。\n)"
+                  R"((2) の倍率「abc」"}})"},
+        BatchCase{"EmptyLine", "", ""}, BatchCase{"BlankLine", " \t", ""},
+        BatchCase{"NotAnObject", "[1]", RequestError("a request is a JSON object")},
+        BatchCase{"NoOdds", R"({"count": "3"})", RequestError(R"(the request has no \"odds\")")},
+        BatchCase{"OddsNotAnArray", R"({"odds": "3 4 7"})",
+                  RequestError(R"(\"odds\" must be an array)")},
+        BatchCase{"TwentyOneOdds", R"({"odds": [1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1]})",
+                  RequestError("at most 20 odds")},
+        BatchCase{"OddsFigureAnObject", R"({"odds": [{}]})",
+                  RequestError("each odds figure must be a text or a number")},
+        BatchCase{"CountAnObject", R"({"count": {}, "odds": ["3"]})",
+                  RequestError(R"(\"count\" must be a text or a number)")}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CalcBatch, NotJsonIsARequestErrorAndTheRunGoesOn) {
+    const Finished run = Calc("--batch", "{odds\n\n{\"odds\": [\"0\"]}\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.rfind(R"({"line":1,"error":{"kind":"request","message":"not JSON: )", 0), 0u);
+    EXPECT_NE(run.out.find("\n"
+                           R"({"line":3,"count":1,"outcome":"zero-average")"),
+              std::string::npos);
+}
+
+// The batch answer is the single --json answer with "line" and "id" in front, byte for byte.
+TEST(CalcBatch, AnswersAsTheSingleCalculationDoes) {
+    const struct {
+        const char* args;
+        const char* members; // of the request, after its id
+    } cases[] = {
+        {"3 4 7", R"("odds": ["3", "4", "7"])"},
+        {"--count 2.5 4 5 junk", R"("count": "2.5", "odds": ["4", "5", "junk"])"},
+        {"--count 5 1.5 2.5", R"("count": 5, "odds": ["1.5", "2.5"])"},
+        {"0", R"("odds": [0])"},
+        {"3 4 abc", R"("odds": ["3", "4", "abc"])"},
+        {"7 7 0.4", R"("odds": ["7", "7", "0.4"])"},
+        {"40000", R"("odds": ["40000"])"},
+        {"--count 21 3", R"("count": "21", "odds": ["3"])"},
+    };
+    std::string requests;
+    std::string expected;
+    int line = 1;
+    for (const auto& c : cases) {
+        const std::string id = "r" + std::to_string(line);
+        requests += R"({"id": ")" + id + "\", " + c.members + "}\n\n";
+        const std::string single = Calc(std::string("--json ") + c.args).out;
+        expected +=
+            R"({"line":)" + std::to_string(line) + R"(,"id":")" + id + "\"," + single.substr(1);
+        line += 2;
+    }
+    const Finished run = Calc("--batch", requests);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, expected);
+}
+
+// A pipe sees each answer as soon as its request line is complete, before the input ends.
+TEST(CalcBatch, AnswersBeforeTheInputEnds) {
+    int in[2], out[2];
+    ASSERT_EQ(pipe(in), 0);
+    ASSERT_EQ(pipe(out), 0);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, in[0], 0);
+    posix_spawn_file_actions_adddup2(&actions, out[1], 1);
+    posix_spawn_file_actions_addclose(&actions, in[1]);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    char* argv[] = {const_cast<char*>(TENVO_CALC_PATH), const_cast<char*>("--batch"), nullptr};
+    pid_t pid = 0;
+    ASSERT_EQ(posix_spawn(&pid, TENVO_CALC_PATH, &actions, nullptr, argv, environ), 0);
+    close(in[0]);
+    close(out[1]);
+    const std::string request = "{\"odds\": [\"0\"]}\n{\"odds\"";
+    ASSERT_EQ(write(in[1], request.data(), request.size()), ssize_t(request.size()));
+    pollfd ready{out[0], POLLIN, 0};
+    ASSERT_EQ(poll(&ready, 1, 10000), 1);
+    char answer[256] = {};
+    EXPECT_GT(read(out[0], answer, sizeof answer - 1), 0);
+    EXPECT_EQ(std::string(answer).rfind(R"({"line":1,"count":1,"outcome":"zero-average")", 0), 0u);
+    close(in[1]);
+    close(out[0]);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+}
+
+TEST(CalcBatch, AnOverlongLineIsARequestError) {
+    const Finished run =
+        Calc("--batch", "{\"odds\": [\"" + std::string(70000, '1') + "\"]}\n{\"odds\": [\"0\"]}\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out.substr(0, 100).substr(0, run.out.find('\n')),
+              R"({"line":1,"error":{"kind":"request","message":"the line is too long"}})");
+    EXPECT_NE(run.out.find(R"({"line":2,"count":1,)"), std::string::npos);
 }
 
 } // namespace

@@ -1,0 +1,35 @@
+// Lines from a file descriptor in fixed memory, for a batch of any length.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tenvo {
+
+class LineReader {
+public:
+    // A line longer than maxLine is reported as overlong and its text is not kept.
+    explicit LineReader(int fd, std::size_t maxLine = 64 * 1024);
+
+    // The next line without its "\n" (and "\r"); false at the end of the input. beforeWait runs
+    // whenever the reader is about to wait for more input, so that answers to every complete
+    // line can be flushed first. An input error ends the input and sets failed().
+    bool next(std::string_view& line, bool& overlong, const std::function<void()>& beforeWait);
+
+    bool failed() const { return m_failed; }
+
+private:
+    bool fill(const std::function<void()>& beforeWait);
+
+    int m_fd;
+    std::size_t m_maxLine;
+    std::vector<char> m_buffer;
+    std::size_t m_begin = 0;
+    std::size_t m_end = 0;
+    bool m_eof = false;
+    bool m_failed = false;
+};
+
+} // namespace tenvo

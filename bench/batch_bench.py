@@ -1,0 +1,89 @@
+#!/usr/bin/env python3
+"""Batch throughput of tenvo-calc: one process for many requests, against one process each.
+
+usage: batch_bench.py TENVO_CALC [REQUESTS] [SAMPLE]
+
+Feeds REQUESTS (default 100000) generated requests of 20 entries each (one-decimal odds, about
+one in a hundred with an unreadable odds text and one in a thousand that is not JSON) to
+`tenvo-calc --batch` and reports requests per second and peak memory; then starts one
+`tenvo-calc --json` process for each of SAMPLE (default 300) of the same requests.
+"""
+import fcntl
+import json
+import os
+import random
+import subprocess
+import sys
+import tempfile
+import time
+
+F_SETPIPE_SZ = 1031  # from <fcntl.h>; Python 3.10 names it only on some builds
+
+
+def requests(n, rng):
+    for i in range(n):
+        odds = [f"{rng.uniform(1.5, 80.0):.1f}" for _ in range(20)]
+        if i % 100 == 37:
+            odds[rng.randrange(20)] = "abc"
+        if i % 1000 == 500:
+            yield "{not json\n"
+            continue
+        yield json.dumps({"id": i, "count": "20", "odds": odds}) + "\n"
+
+
+def run_batch(calc, feed):
+    """Runs `calc --batch` on the open file `feed`; returns seconds, answers and peak KiB.
+
+    GNU time measures the peak: a child spawned straight from this process would count this
+    process's memory too, which it shares until its exec."""
+    read_end, write_end = os.pipe()
+    fcntl.fcntl(write_end, F_SETPIPE_SZ, 1 << 20)
+    with tempfile.NamedTemporaryFile("r") as peak:
+        command = ["/usr/bin/time", "-f", "%M", "-o", peak.name, calc, "--batch"]
+        actions = [(os.POSIX_SPAWN_DUP2, feed.fileno(), 0), (os.POSIX_SPAWN_DUP2, write_end, 1)]
+        start = time.perf_counter()
+        pid = os.posix_spawn(command[0], command, os.environ, file_actions=actions)
+        os.close(write_end)
+        answers = 0
+        while chunk := os.read(read_end, 1 << 20):
+            answers += chunk.count(b"\n")
+        os.waitpid(pid, 0)
+        seconds = time.perf_counter() - start
+        os.close(read_end)
+        return seconds, answers, int(peak.read().split()[-1])
+
+
+def main():
+    calc = sys.argv[1]
+    n = int(sys.argv[2]) if len(sys.argv) > 2 else 100000
+    sample = int(sys.argv[3]) if len(sys.argv) > 3 else 300
+    rng = random.Random(20261206)
+    lines = list(requests(n, rng))
+    with tempfile.TemporaryFile("w+") as feed:
+        feed.writelines(lines)
+        feed.flush()
+        feed.seek(0)
+        batch_seconds, answers, batch_peak = run_batch(calc, feed)
+    assert answers == n, f"{answers} answers to {n} requests"
+
+    start = time.perf_counter()
+    for line in lines[:sample]:
+        try:
+            request = json.loads(line)
+        except ValueError:
+            continue
+        subprocess.run([calc, "--json", "--count", request["count"], "--", *request["odds"]],
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+    single_seconds = time.perf_counter() - start
+
+    batch_rate = n / batch_seconds
+    single_rate = sample / single_seconds
+    print(f"batch: {n} requests in {batch_seconds:.3f} s = {batch_rate:,.0f} requests/s, "
+          f"peak memory {batch_peak / 1024:.1f} MiB")
+    print(f"one process per request: {sample} in {single_seconds:.3f} s = "
+          f"{single_rate:,.0f} requests/s")
+    print(f"batch / one process per request: {batch_rate / single_rate:,.0f} x")
+
+
+if __name__ == "__main__":
+    main()

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and runs Tenvo (./dev.sh run) or every test (./dev.sh test).
-# ./dev.sh fuzz [SECONDS] runs the fuzzer alone; ./dev.sh bench runs the benchmarks.
+# ./dev.sh fuzz [SECONDS] runs the fuzzer alone; ./dev.sh bench runs the benchmarks;
+# ./dev.sh package builds the Debian package and checks it. The builds are CMakePresets.json's.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake make g++ pkg-config libgtest-dev qt6-base-dev nlohmann-json3-dev fonts-ipafont-gothic
-          xvfb xauth locales clang libclang-rt-14-dev libbenchmark-dev python3 time)
+packages=(cmake make g++ pkg-config libgtest-dev qt6-base-dev nlohmann-json3-dev
+          qt6-translations-l10n fonts-ipafont-gothic xvfb xauth locales clang
+          libclang-rt-14-dev libbenchmark-dev python3 time help2man dpkg-dev file lintian
+          desktop-file-utils appstream)
 jobs=$(nproc)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -28,16 +32,13 @@ install_missing() {
     fi
 }
 
-build() { # build DIR [cmake options...]
-    local dir=$1
-    shift
-    cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$dir" -j "$jobs"
+build() { # build PRESET
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1" -j "$jobs"
 }
 
 fuzz() { # fuzz SECONDS: the odds fuzzer from the committed corpus; any finding fails
-    build build-fuzz -DCMAKE_CXX_COMPILER=clang++ -DTENVO_BUILD_UI=OFF -DTENVO_BUILD_TESTS=OFF \
-        -DTENVO_BUILD_FUZZER=ON
+    build fuzz
     local work status=0
     work=$(mktemp -d)
     build-fuzz/fuzz/odds_fuzzer -max_total_time="$1" -timeout=5 -print_final_stats=1 \
@@ -51,23 +52,37 @@ fuzz() { # fuzz SECONDS: the odds fuzzer from the committed corpus; any finding 
     grep -E '^(Done|stat::number_of_executed_units|stat::new_units_added)' build-fuzz/fuzz.log
 }
 
+package() { # the Debian package from build/, checked as a packager and a desktop would check it
+    (cd build && rm -f tenvo_*.deb && cpack -G DEB >/dev/null)
+    local deb stage
+    deb=$(ls build/tenvo_*.deb)
+    echo "Checking $deb"
+    lintian --fail-on error,warning "$deb" 2>/dev/null
+    stage=$(mktemp -d)
+    dpkg-deb -x "$deb" "$stage"
+    desktop-file-validate "$stage"/usr/share/applications/*.desktop
+    appstreamcli validate --no-net "$stage"/usr/share/metainfo/*.metainfo.xml
+    "$stage"/usr/bin/tenvo-calc --help >/dev/null
+    "$stage"/usr/bin/tenvo --version >/dev/null
+    rm -rf "$stage"
+    echo "Package checks passed"
+}
+
 case "${1:-}" in
 run)
     install_missing
-    build build -DTENVO_BUILD_UI=ON
+    build dev
     exec build/app/tenvo
     ;;
 test)
     install_missing
-    build build -DTENVO_BUILD_UI=ON -DTENVO_BUILD_BENCHMARKS=ON
-    (cd build && ctest --output-on-failure -j "$jobs")
+    build dev
+    ctest --preset dev -j "$jobs"
+    package
     # The core and tenvo-calc once more under AddressSanitizer and UndefinedBehaviorSanitizer;
     # any report fails the run.
-    sanitize="-fsanitize=address,undefined,float-cast-overflow -fno-sanitize-recover=all"
-    build build-sanitize -DTENVO_BUILD_UI=OFF -DCMAKE_CXX_FLAGS="$sanitize -fno-omit-frame-pointer"
-    (cd build-sanitize &&
-        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
-            ctest --output-on-failure -j "$jobs")
+    build sanitize
+    ctest --preset sanitize -j "$jobs"
     echo "Fuzzing the calculation for 60 s"
     fuzz 60
     ;;
@@ -77,15 +92,18 @@ fuzz)
     ;;
 bench)
     install_missing
-    cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DTENVO_BUILD_TESTS=OFF \
-        -DTENVO_BUILD_BENCHMARKS=ON >/dev/null
-    cmake --build build-bench -j "$jobs"
-    build-bench/bench/core_bench
-    python3 bench/startup.py build-bench 15
-    python3 bench/batch_bench.py build-bench/app/tenvo-calc
+    build release
+    build-release/bench/core_bench
+    python3 bench/startup.py build-release 15
+    python3 bench/batch_bench.py build-release/app/tenvo-calc
+    ;;
+package)
+    install_missing
+    build dev
+    package
     ;;
 *)
-    echo "usage: $0 run|test|fuzz [SECONDS]|bench" >&2
+    echo "usage: $0 run|test|fuzz [SECONDS]|bench|package" >&2
     exit 2
     ;;
 esac

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Batch requests: reading, checking and answering them line by line.
 #include "app/batch.h"
 

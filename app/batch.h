@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tenvo-calc --batch: one JSON request per line in, one JSON answer per line out.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A calculation from texts and its JSON and readable forms.
 #include "app/calc_report.h"
 

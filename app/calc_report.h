@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One calculation from texts, as the windows would make it, and the two ways tenvo-calc
 // writes it: a JSON object and a readable table.
 #pragma once

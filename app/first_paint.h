@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up timing: with TENVO_REPORT_FIRST_PAINT set, print when a window first paints, then quit.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The JSON writer: structure by hand, quoting by nlohmann::json.
 #include "app/json_writer.h"
 

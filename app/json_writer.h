@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Compact JSON written straight into a string, the answers' keys in the order they are given.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading lines in chunks, waiting for input only when no complete line is left.
 #include "app/line_reader.h"
 

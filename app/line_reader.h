@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Lines from a file descriptor in fixed memory, for a batch of any length.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tenvo: start-up.
 #include "app/start_up.h"
 

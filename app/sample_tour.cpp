@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sample tour: clicks the buttons a user would click and photographs each window.
 #include "app/sample_tour.h"
 
@@ -11,18 +12,53 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
-#include <QStandardPaths>
+#include <QSaveFile>
 
 #include <cstdio>
+#include <cstdlib>
 
 namespace tenvo {
 namespace {
 
+// The folder the pictures go into, or an empty text after saying why there is none.
+QString PrepareFolder(const std::optional<QString>& wanted) {
+    if (!wanted) {
+        // mkdtemp makes a folder that did not exist, readable by this user only.
+        QByteArray pattern =
+            QDir::temp().filePath(QStringLiteral("tenvo-sample-XXXXXX")).toLocal8Bit();
+        if (!mkdtemp(pattern.data())) {
+            std::perror("tenvo: cannot make a folder for the pictures");
+            return {};
+        }
+        return QString::fromLocal8Bit(pattern);
+    }
+    const QFileInfo info(*wanted);
+    if (info.isSymLink()) {
+        std::fprintf(stderr, "tenvo: '%s' is a symbolic link; give a folder\n",
+                     qPrintable(*wanted));
+        return {};
+    }
+    if (info.exists() && !info.isDir()) {
+        std::fprintf(stderr, "tenvo: '%s' is not a folder\n", qPrintable(*wanted));
+        return {};
+    }
+    if (!QDir().mkpath(*wanted)) {
+        std::fprintf(stderr, "tenvo: cannot make the folder '%s'\n", qPrintable(*wanted));
+        return {};
+    }
+    return QFileInfo(*wanted).absoluteFilePath();
+}
+
+// Writes through a new file that replaces the old name, so that a link planted under that
+// name is replaced, never followed.
 bool Save(QWidget* window, const QDir& folder, const QString& name) {
     QApplication::processEvents();
-    return window->grab().save(folder.filePath(name));
+    QSaveFile file(folder.filePath(name));
+    return file.open(QIODevice::WriteOnly) && window->grab().save(&file, "PNG") && file.commit();
 }
 
 void Click(QWidget* window, const char* button) {
@@ -32,10 +68,11 @@ void Click(QWidget* window, const char* button) {
 
 } // namespace
 
-int RunSampleTour() {
-    const QDir folder(QDir::temp().filePath(QStringLiteral("tenvo-sample")));
-    if (!folder.mkpath(QStringLiteral(".")))
-        return 1;
+int RunSampleTour(const std::optional<QString>& wanted) {
+    const QString path = PrepareFolder(wanted);
+    if (path.isEmpty())
+        return wanted ? 2 : 1;
+    const QDir folder(path);
 
     Navigator navigator([] {},
                         [](QWidget*, const QString& text) {
@@ -59,7 +96,9 @@ int RunSampleTour() {
     saved &= Save(navigator.form3(), folder, QStringLiteral("5-stakes.png"));
     Click(navigator.form3(), "Command3");
     saved &= Save(navigator.form5(), folder, QStringLiteral("6-profits.png"));
-    std::printf("Pictures saved in %s\n", qPrintable(folder.absolutePath()));
+    std::printf("Pictures saved in %s\n", qPrintable(path));
+    if (!saved)
+        std::fprintf(stderr, "tenvo: some pictures could not be saved in %s\n", qPrintable(path));
     return saved ? 0 : 1;
 }
 

@@ -1,10 +1,17 @@
+// SPDX-License-Identifier: MIT
 // A sample calculation driven through the real windows, saved as pictures.
 #pragma once
+
+#include <QString>
+
+#include <optional>
 
 namespace tenvo {
 
 // Runs 3 entries with odds 3, 4, 7 through the title, main, odds, stake and profit windows,
-// saving a PNG of each window as shown into a folder it names. Returns the exit status.
-int RunSampleTour();
+// saving a PNG of each window as shown. The pictures go into `folder` (created if missing, and
+// refused if it is a symbolic link) or, without one, into a new private folder under the
+// temporary folder. Prints the folder. Returns the exit status.
+int RunSampleTour(const std::optional<QString>& folder);
 
 } // namespace tenvo

@@ -1,4 +1,6 @@
-// Start-up, and the sample tour for machines without a display.
+// SPDX-License-Identifier: MIT
+// Start-up: reads the command line before any window exists, so that --help and --version work
+// without a display.
 #include "app/start_up.h"
 
 #include "app/first_paint.h"
@@ -7,23 +9,117 @@
 #include "ui/navigator.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QStringList>
 
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 namespace tenvo {
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: tenvo [--sample-tour DIR]\n"
+    "Spreads a betting stake over up to twenty entries: choose how many entries take part,\n"
+    "type each entry's odds (倍率), and Tenvo checks that they are high enough, gives every\n"
+    "entry a stake so that each pays out about the same, and shows the total investment\n"
+    "(投資合計金額) and the profit (儲け額) of each entry if it wins.\n"
+    "\n"
+    "Options:\n"
+    "  --sample-tour DIR  drive a sample calculation (3 entries, odds 3, 4, 7) through the\n"
+    "                     windows without showing them and save a PNG of each window into\n"
+    "                     DIR, which is created if missing and must not be a symbolic link\n"
+    "  -h, --help         this help\n"
+    "  --version          the version\n"
+    "\n"
+    "Without a display (no DISPLAY or WAYLAND_DISPLAY), Tenvo takes the sample tour into a\n"
+    "new private folder under the temporary folder and prints its path.\n"
+    "Qt's own options, such as -platform and -style, are taken as well.\n"
+    "\n"
+    "Exit status: 0 done; 1 the sample pictures could not be saved; 2 a usage error.\n";
+
+// Qt's options that QApplication reads itself.
+constexpr const char* kQtOptions[] = {
+    "platform", "platformtheme",   "style",        "stylesheet",  "reverse",
+    "display",  "qwindowgeometry", "qwindowtitle", "qwindowicon", "session"};
+constexpr const char* kQtFlags[] = {"reverse"};
+
+struct Command {
+    bool help = false;
+    bool version = false;
+    std::optional<QString> sampleTour;
+};
+
+// The command line, or an error text for a usage error.
+std::optional<Command> ReadCommandLine(int argc, char** argv, QString& error) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringLiteral("version"));
+    const QCommandLineOption tour(QStringLiteral("sample-tour"), QString(), QStringLiteral("DIR"));
+    parser.addOptions({help, version, tour});
+    for (const char* name : kQtOptions) {
+        const bool flag = std::find(std::begin(kQtFlags), std::end(kQtFlags),
+                                    std::string_view(name)) != std::end(kQtFlags);
+        parser.addOption(flag ? QCommandLineOption(QString::fromLatin1(name))
+                              : QCommandLineOption(QString::fromLatin1(name), QString(),
+                                                   QStringLiteral("value")));
+    }
+    if (!parser.parse(arguments)) {
+        error = parser.errorText();
+        return std::nullopt;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        error = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]);
+        return std::nullopt;
+    }
+    Command command{parser.isSet(help), parser.isSet(version), std::nullopt};
+    if (parser.isSet(tour))
+        command.sampleTour = parser.value(tour);
+    return command;
+}
+
+} // namespace
 
 int StartUp(int argc, char** argv) {
+    QCoreApplication::setApplicationName(QStringLiteral("tenvo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TENVO_VERSION));
+    QCoreApplication::setOrganizationName(QStringLiteral("Tenvo"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("tenvo.org"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(TENVO_APP_ID));
+
+    QString error;
+    const std::optional<Command> command = ReadCommandLine(argc, argv, error);
+    if (!command) {
+        std::fprintf(stderr, "tenvo: %s\nTry 'tenvo --help' for more information.\n",
+                     qPrintable(error));
+        return 2;
+    }
+    if (command->help) {
+        std::fputs(kHelp, stdout);
+        return 0;
+    }
+    if (command->version) {
+        std::puts("tenvo " TENVO_VERSION);
+        return 0;
+    }
+
     const bool hasDisplay =
         std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
-    if (!hasDisplay) {
-        std::puts("No display found: saving pictures of a sample calculation instead.");
+    const bool tour = command->sampleTour || !hasDisplay;
+    if (tour) {
+        if (!command->sampleTour)
+            std::puts("No display found: saving pictures of a sample calculation instead.");
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the navigator decides when Tenvo ends
-    if (!hasDisplay)
-        return RunSampleTour();
+    if (tour)
+        return RunSampleTour(command->sampleTour);
     Navigator navigator;
     navigator.start();
     ReportFirstPaint(navigator.form4());

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tenvo-calc: the whole calculation from the command line, for scripts and for checking figures.
 #include "app/batch.h"
 #include "app/calc_report.h"
@@ -16,7 +17,7 @@ using namespace tenvo;
 
 constexpr const char* kUsage =
     "Usage: tenvo-calc [--count N] [--json] [--] ODDS...\n"
-    "       tenvo-calc --batch [FILE...]\n"
+    "  or:  tenvo-calc --batch [FILE...]\n"
     "Spreads a stake over up to 20 entries as Tenvo's windows do: evaluates the odds, checks\n"
     "the result and, when it is accepted, prints the stake, payout and profit of every entry,\n"
     "the total investment, the entries whose win still loses money (トリガミ) and the combined\n"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The floor for start-up: one empty window, timed to its first paint like Tenvo's title window.
 #include <QApplication>
 #include <QWidget>

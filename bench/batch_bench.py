@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Batch throughput of tenvo-calc: one process for many requests, against one process each.
 
 usage: batch_bench.py TENVO_CALC [REQUESTS] [SAMPLE]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The core's speed: a whole 20-entry calculation, and text conversion alone.
 #include "core/calculation_state.h"
 #include "core/number_text.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Start-up of Tenvo against a bare Qt window: time from launch to first paint, and peak memory.
 
 Usage: bench/startup.py [BUILD_DIR] [RUNS]   (defaults: build 15)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculation state's entry arrays.
 #include "core/calculation_state.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The record of every figure that passes from one window to the next.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The entry-count rule shared by the main window and the command line.
 #include "core/item_count.h"
 

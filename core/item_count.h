@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The number of entries a bet may have, read from the count field.
 #pragma once
 

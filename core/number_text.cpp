@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The number grammar, parsed by hand so that the user's locale never changes what a box means.
 #include "core/number_text.h"
 

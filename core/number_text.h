@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading and writing numbers as text, the same in every locale.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The odds evaluation, step by step in the order the figures depend on.
 #include "core/odds_evaluation.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Turns the twenty odds texts into the stored odds, their maximum, sum and average.
 #pragma once
 

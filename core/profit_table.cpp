@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The profit table, grouped ((odds x stake) x 1000) - total as the figures require.
 #include "core/profit_table.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the bettor gains or loses in all if a given entry wins.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The result check: the threshold test comes before the zero test.
 #include "core/result_check.h"
 

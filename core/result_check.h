@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whether the evaluated odds are high enough to spread a stake over the entries.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numbers, descriptions and the user's message for run-time errors.
 #include "core/run_time_error.h"
 

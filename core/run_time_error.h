@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one error a calculation can stop with: its kind, number and, where known, the entry.
 #pragma once
 
@@ -15,7 +16,7 @@ public:
         : m_kind(kind) {}
 
     ErrorKind kind() const { return m_kind; }
-    // The classic run-time error number: Overflow 6, Division by zero 11, Type mismatch 13.
+    // The number a user looks the error up by: Overflow 6, Division by zero 11, Type mismatch 13.
     int number() const;
     // The Japanese description shown under the number, for example "型が一致しません。".
     const char* description() const;

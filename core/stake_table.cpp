@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stake table: the largest odds over each entry's odds, rounded up to tenths.
 #include "core/stake_table.h"
 

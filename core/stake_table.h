@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How much to put on each entry so that every entry pays out about the same.
 #pragma once
 

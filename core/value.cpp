@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Conversions and arithmetic on Value, each step rounded in its own type.
 #include "core/value.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tagged value held by the entry arrays, its conversions and its arithmetic.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target: arbitrary bytes as the count and twenty odds texts, through every
 // calculation. Each input must end in figures or a run-time error, and the figures must hold.
 #include "core/calculation_state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The four calculations on the state: worked examples, error points and what they leave behind.
 #include "core/calculation_state.h"
 #include "core/odds_evaluation.h"

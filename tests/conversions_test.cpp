@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Text and number conversions, ToText and Value arithmetic, checked figure for figure.
 #include "core/number_text.h"
 #include "core/run_time_error.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tenvo-calc run as a process: its JSON, batch and text outputs, errors and exit statuses.
 #include <gtest/gtest.h>
 

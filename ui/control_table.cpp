@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Creating controls from a layout table.
 #include "ui/control_table.h"
 
@@ -14,7 +15,7 @@
 namespace tenvo {
 namespace {
 
-QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
+QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
     case ControlKind::PushButton: {
@@ -45,9 +46,9 @@ QWidget* CreateControl(const ControlSpec& row, QWidget* parent) {
 
 } // namespace
 
-void CreateControls(QWidget* window, std::span<const ControlSpec> table) {
+void CreateControls(QWidget* window, std::span<const ControlRow> table) {
     std::map<int, QWidget*> byTabIndex;
-    for (const ControlSpec& row : table) {
+    for (const ControlRow& row : table) {
         QWidget* parent = row.container ? FindControl<QWidget>(window, row.container) : window;
         QWidget* control = CreateControl(row, parent);
         control->setObjectName(QString::fromLatin1(row.name));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows laid out from tables: each row one control, placed in twips as the layout gives it.
 #pragma once
 
@@ -15,7 +16,7 @@ namespace tenvo {
 
 enum class ControlKind { PushButton, TextBox, Label, ComboBox, Frame };
 
-struct ControlSpec {
+struct ControlRow {
     const char* name;
     ControlKind kind;
     const char* text; // caption, or the text a box holds when the window loads
@@ -33,7 +34,7 @@ constexpr int Pixels(int twips) { return (twips + 7) / 15; }
 // Creates every control of `table` as a child of `window` (or of its frame), with the row's
 // name as objectName, text and geometry, then chains the focusable ones in tab-index order.
 // Buttons are never default buttons, so Enter and Esc in a box press nothing.
-void CreateControls(QWidget* window, std::span<const ControlSpec> table);
+void CreateControls(QWidget* window, std::span<const ControlRow> table);
 
 using EntryBoxes = std::array<QLineEdit*, kEntryCount>;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window.
 #include "ui/form1.h"
 
@@ -19,7 +20,7 @@
 namespace tenvo {
 namespace {
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {"Combo1", ControlKind::ComboBox, "Combo1", 960, 720, 615, 300, 0},
     {"Command1", ControlKind::PushButton, "(&K)結果表示", 2760, 720, 1095, 495, 1},
     {"Command2", ControlKind::PushButton, "(&E)End", 3960, 720, 975, 495, 2},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form1: the main window, with the entry count, the result button and its two messages.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The odds window. Its close box only hides it, so what was typed is never lost.
 #include "ui/form2.h"
 
@@ -17,7 +18,7 @@ constexpr ControlKind Box = ControlKind::TextBox;
 constexpr ControlKind Caption = ControlKind::Label;
 
 // Entries 1 to 12 in the upper row, 13 to 20 in the lower; the boxes tab from entry 20 down.
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {"Command1", ControlKind::PushButton, "(&K)計算", 7440, 0, 1335, 855, 28},
     {"Frame1", ControlKind::Frame, "倍率入力", 0, 120, 7335, 2415, 0},
     {"Text2", Box, "0", 120, 840, 495, 375, 20, "Frame1"},

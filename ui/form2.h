@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form2: the odds window, twenty boxes and the calculate button.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The stake window.
 #include "ui/form3.h"
 
@@ -20,7 +21,7 @@ constexpr ControlKind Caption = ControlKind::Label;
 constexpr ControlKind Button = ControlKind::PushButton;
 
 // Entries 1 to 11 in the left column, 12 to 20 in the middle; Label7 captions the total.
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {"Command1", Button, "(&R)再計算", 2640, 360, 1335, 495, 27},
     {"Command3", Button, "(&M)儲け額表示", 2640, 960, 1335, 495, 30},
     {"Command2", Button, "(&E)End", 2640, 1560, 1335, 495, 28},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form3: the stake window, the amount for every entry and the total investment.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The title window.
 #include "ui/form4.h"
 
@@ -11,7 +12,7 @@
 namespace tenvo {
 namespace {
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {"Command1", ControlKind::PushButton, "(&O)お金持ちになる！", 720, 3720, 2055, 735, 0},
 };
 

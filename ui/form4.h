@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form4: the title window, a picture and the button that starts a calculation.
 #pragma once
 

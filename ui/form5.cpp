@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The profit window.
 #include "ui/form5.h"
 
@@ -15,7 +16,7 @@ constexpr ControlKind Box = ControlKind::TextBox;
 constexpr ControlKind Caption = ControlKind::Label;
 
 // There is no Label7: from entry 7 on, entry k's label is Label(k + 1).
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {"Command1", ControlKind::PushButton, "(&R)再計算", 2640, 120, 1335, 495, 1},
     {"Command2", ControlKind::PushButton, "(&E)End", 2640, 720, 1335, 495, 0},
     {"Text1", Box, "Text1", 360, 0, 855, 375, 21},

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Form5: the profit window, what each entry would bring in all if it won.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Window lifetimes: one instance each, loaded on use, unloaded only by the close box.
 #include "ui/navigator.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The five windows, made on first use, shown, hidden and ended by the program's rules.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every window's controls against the layout tables: kind, text, geometry, visibility, tab order.
 #include "window_harness.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The windows driven by clicks and keys: the main road, every button's navigation, close boxes,
 // End, and what a mistyped box or an out-of-range count must never cost the user.
 #include "core/run_time_error.h"

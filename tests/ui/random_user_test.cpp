@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A random user on the real windows: thousands of clicks, access keys, typed texts and close
 // boxes from a fixed start, checking after each that Tenvo keeps its promises.
 #include "core/profit_table.h"

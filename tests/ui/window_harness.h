@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A navigator whose messages and quitting are recorded instead of shown, and small helpers.
 #pragma once
 

@@ -12,11 +12,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QSaveFile>
 
 #include <cstdio>
 #include <cstdlib>
@@ -53,12 +53,15 @@ QString PrepareFolder(const std::optional<QString>& wanted) {
     return QFileInfo(*wanted).absoluteFilePath();
 }
 
-// Writes through a new file that replaces the old name, so that a link planted under that
-// name is replaced, never followed.
+// Writes a new file under the name: whatever stood there, a link planted there included, is
+// removed first, and the file is only ever created, never opened through a link.
 bool Save(QWidget* window, const QDir& folder, const QString& name) {
     QApplication::processEvents();
-    QSaveFile file(folder.filePath(name));
-    return file.open(QIODevice::WriteOnly) && window->grab().save(&file, "PNG") && file.commit();
+    const QString path = folder.filePath(name);
+    QFile::remove(path);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly) &&
+           window->grab().save(&file, "PNG");
 }
 
 void Click(QWidget* window, const char* button) {

@@ -7,10 +7,13 @@
 #include "app/sample_tour.h"
 #include "ui/form4.h"
 #include "ui/navigator.h"
+#include "ui/program_look.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <cstdio>
 #include <cstdlib>
@@ -111,13 +114,19 @@ int StartUp(int argc, char** argv) {
     const bool hasDisplay =
         std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
     const bool tour = command->sampleTour || !hasDisplay;
+    // Qt looks for the session's runtime folder as it starts; a machine without a session has
+    // none, so the tour lends it a private one for the run.
+    std::optional<QTemporaryDir> runtime;
     if (tour) {
         if (!command->sampleTour)
             std::puts("No display found: saving pictures of a sample calculation instead.");
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.emplace().isValid())
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime->path()));
     }
     QApplication app(argc, argv);
     QApplication::setQuitOnLastWindowClosed(false); // the navigator decides when Tenvo ends
+    InstallJapaneseQtTexts();
     if (tour)
         return RunSampleTour(command->sampleTour);
     Navigator navigator;

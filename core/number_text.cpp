@@ -8,7 +8,6 @@
 #include <charconv>
 #include <cstdint>
 #include <system_error>
-#include <type_traits>
 
 namespace tenvo {
 namespace {
@@ -130,16 +129,16 @@ bool FastPath(const Scanned& scanned, double& value) {
     return true;
 }
 
-template <class Float> Float Parse(std::string_view text) {
+} // namespace
+
+double ParseDouble(std::string_view text) {
     const bool plainAscii =
         std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
     const std::string ascii = plainAscii ? std::string() : ToAsciiForms(text);
     const Scanned scanned = Scan(plainAscii ? text : std::string_view(ascii));
-    Float value = 0;
-    if constexpr (std::is_same_v<Float, double>) {
-        if (FastPath(scanned, value))
-            return scanned.negative ? -value : value;
-    }
+    double value = 0;
+    if (FastPath(scanned, value))
+        return scanned.negative ? -value : value;
     const auto [end, ec] =
         std::from_chars(scanned.body.data(), scanned.body.data() + scanned.body.size(), value);
     if (ec == std::errc::result_out_of_range) {
@@ -151,12 +150,6 @@ template <class Float> Float Parse(std::string_view text) {
     }
     return scanned.negative ? -value : value;
 }
-
-} // namespace
-
-double ParseDouble(std::string_view text) { return Parse<double>(text); }
-
-float ParseSingle(std::string_view text) { return Parse<float>(text); }
 
 std::string FormatSignificant(double value, int digits) {
     if (value == 0)

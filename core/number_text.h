@@ -13,9 +13,6 @@ namespace tenvo {
 // Anything else is a Type mismatch; a number beyond the Double range is an Overflow.
 double ParseDouble(std::string_view text);
 
-// The same number rounded to the nearest Single; beyond the Single range it is an Overflow.
-float ParseSingle(std::string_view text);
-
 // value rounded to `digits` significant digits, written in plain decimal digits without
 // exponent, trailing zeros or a trailing point ("2.333333", "2400", "19001000", "0").
 std::string FormatSignificant(double value, int digits);

@@ -135,12 +135,6 @@ Single ToSingle(Double x) {
         Fail(ErrorKind::Overflow);
     return static_cast<Single>(x);
 }
-Single ToSingle(std::string_view text) { return ParseSingle(text); }
-Single ToSingle(const Value& v) {
-    if (const auto text = v.text())
-        return ParseSingle(*text);
-    return ToSingle(ToNumber(v).value);
-}
 
 Double ToDouble(std::string_view text) { return ParseDouble(text); }
 Double ToDouble(const Value& v) { return ToNumber(v).value; }

@@ -70,9 +70,7 @@ Integer ToInteger(const Value& v);
 Long ToLong(std::string_view text);
 Long ToLong(Double x);
 Long ToLong(const Value& v);
-Single ToSingle(std::string_view text);
 Single ToSingle(Double x);
-Single ToSingle(const Value& v);
 Double ToDouble(std::string_view text);
 Double ToDouble(const Value& v);
 

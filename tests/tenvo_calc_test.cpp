@@ -1,44 +1,18 @@
 // SPDX-License-Identifier: MIT
 // tenvo-calc run as a process: its JSON, batch and text outputs, errors and exit statuses.
-#include <gtest/gtest.h>
+#include "run_process.h"
 
 #include <poll.h>
 #include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
-
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <string>
 
 namespace {
 
-struct Finished {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string Slurp(const std::string& path) {
-    std::ostringstream text;
-    text << std::ifstream(path).rdbuf();
-    return text.str();
-}
+using tenvo::Finished;
 
 // Runs tenvo-calc with the arguments as a shell would split them, and `input` on stdin.
 Finished Calc(const std::string& args, const std::string& input = "") {
-    const std::string in = testing::TempDir() + "tenvo_calc.in";
-    const std::string err = testing::TempDir() + "tenvo_calc.err";
-    std::ofstream(in, std::ios::binary) << input;
-    FILE* pipe = popen((TENVO_CALC_PATH " " + args + " <" + in + " 2>" + err).c_str(), "r");
-    Finished run;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        run.out.append(buffer, n);
-    run.status = WEXITSTATUS(pclose(pipe));
-    run.err = Slurp(err);
-    return run;
+    return tenvo::Run(TENVO_CALC_PATH " " + args, input);
 }
 
 // A JSON list of twenty strings: the given ones, then `rest`.

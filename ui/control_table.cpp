@@ -2,8 +2,11 @@
 // Creating controls from a layout table.
 #include "ui/control_table.h"
 
+#include "ui/program_look.h"
+
 #include <QComboBox>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -83,6 +86,7 @@ EntryBoxes FindEntryBoxes(QWidget* window, int firstNumber, const char* what) {
 
 void SetUpWindow(QWidget* window, const char* title, int width, int height, bool keepOnClose) {
     window->setWindowTitle(QString::fromUtf8(title));
+    window->setWindowIcon(ProgramIcon());
     window->resize(Pixels(width), Pixels(height));
     window->setAttribute(Qt::WA_DeleteOnClose, !keepOnClose);
 }

@@ -3,12 +3,14 @@
 #include "ui/form1.h"
 
 #include "core/item_count.h"
+#include "core/profit_table.h"
 #include "core/result_check.h"
 #include "core/run_time_error.h"
 #include "core/stake_table.h"
 #include "ui/control_table.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
+#include "ui/form5.h"
 #include "ui/navigator.h"
 
 #include <QApplication>
@@ -62,6 +64,10 @@ Form1::Form1(Navigator& navigator)
     Text3->setAccessibleName(QStringLiteral("メッセージ 2"));
     PaintAsMenu(Text2);
     PaintAsMenu(Text3);
+    // The messages can be clicked into and copied, but Tab passes them by: a stop there shows
+    // nothing but a caret in blank space.
+    Text2->setFocusPolicy(Qt::ClickFocus);
+    Text3->setFocusPolicy(Qt::ClickFocus);
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
@@ -72,7 +78,10 @@ Form1::Form1(Navigator& navigator)
 void Form1::Form_Load() {
     for (int count = 1; count <= kMaxItemCount; ++count)
         Combo1->addItem(QString::number(count));
-    Combo1->setEditText(Combo1->itemText(0));
+    // After the close box and a reload, show the count still in use rather than the first item.
+    const Integer count = m_navigator.state().ItemCount;
+    Combo1->setEditText(count >= 1 && count <= kMaxItemCount ? QString::number(count)
+                                                             : Combo1->itemText(0));
     // The entry arrays are made once per run: reloading this window must not throw away the
     // odds that were just evaluated.
     if (m_navigator.state().EntryValues == Value())
@@ -84,10 +93,13 @@ void Form1::Command1_Click() {
     CalculationState next = m_navigator.state();
     CheckVerdict verdict;
     StakeTable stakes;
+    ProfitTable profits{};
     try {
         verdict = CheckResult(next);
-        if (verdict.outcome == CheckOutcome::Accepted)
+        if (verdict.outcome == CheckOutcome::Accepted) {
             stakes = ComputeStakeTable(next); // once per accepted result: it turns odds into stakes
+            profits = ComputeProfitTable(next);
+        }
     } catch (const RuntimeError& error) {
         m_navigator.reportError(this, error);
         return;
@@ -102,7 +114,10 @@ void Form1::Command1_Click() {
         m_navigator.hide(this);
         Text2->clear();
         Form3* stakeWindow = m_navigator.form3();
-        stakeWindow->ShowTable(stakes, next);
+        stakeWindow->ShowTable(stakes, profits);
+        // A profit window left open must not show the profits of another table.
+        if (Form5* profitWindow = m_navigator.loadedForm5())
+            profitWindow->ShowProfits(profits);
         m_navigator.show(stakeWindow);
     }
     Text1->setText(QString::fromStdString(verdict.averageText));

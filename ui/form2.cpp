@@ -8,8 +8,17 @@
 #include "ui/form1.h"
 #include "ui/navigator.h"
 
+#include <algorithm>
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace tenvo {
 namespace {
@@ -73,7 +82,53 @@ Form2::Form2(Navigator& navigator)
     Command1 = FindControl<QPushButton>(this, "Command1");
     m_entryBoxes = FindEntryBoxes(this, 2, "倍率");
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
+    for (QLineEdit* box : m_entryBoxes)
+        box->installEventFilter(this);
     entryBox(kEntryCount)->setFocus(); // first in tab order: entry 20
+}
+
+bool Form2::PasteInto(int k, const QString& text) {
+    static const QRegularExpression separator(QStringLiteral("\\r\\n|\\n|\\r|\\t"));
+    QStringList values = text.split(separator);
+    if (values.size() > 1 && values.back().isEmpty())
+        values.removeLast(); // a copied column ends with a line break
+    if (values.size() <= 1)
+        return false;
+    for (int i = 0; i < values.size() && k + i <= kEntryCount; ++i)
+        entryBox(k + i)->setText(values[i]);
+    return true;
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    const auto found = std::find(m_entryBoxes.begin(), m_entryBoxes.end(), watched);
+    if (found == m_entryBoxes.end())
+        return QWidget::eventFilter(watched, event);
+    const int k = static_cast<int>(found - m_entryBoxes.begin()) + 1;
+    QLineEdit* box = *found;
+    if (event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
+        return PasteInto(k, QGuiApplication::clipboard()->text());
+    if (event->type() == QEvent::ContextMenu) {
+        // The box's own menu with its Paste taken over. Qt names no action; Paste is the one
+        // that shows the paste shortcut.
+        QMenu* menu = box->createStandardContextMenu();
+        const QString shortcut =
+            QLatin1Char('\t') +
+            QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        for (QAction* action : menu->actions()) {
+            if (!action->text().endsWith(shortcut))
+                continue;
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, box, [this, k, box] {
+                if (!PasteInto(k, QGuiApplication::clipboard()->text()))
+                    box->paste();
+            });
+        }
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void Form2::Command1_Click() {
@@ -86,11 +141,6 @@ void Form2::Command1_Click() {
         EvaluateOdds(texts, next);
     } catch (const RuntimeError& error) {
         m_navigator.reportError(this, error);
-        if (error.entry() && *error.entry() <= kEntryCount) {
-            QLineEdit* box = entryBox(*error.entry());
-            box->setFocus();
-            box->selectAll();
-        }
         return;
     }
     m_navigator.state() = std::move(next);

@@ -2,10 +2,9 @@
 // The stake window.
 #include "ui/form3.h"
 
-#include "core/profit_table.h"
-#include "core/run_time_error.h"
 #include "core/stake_table.h"
 #include "ui/control_table.h"
+#include "ui/figure_box.h"
 #include "ui/form2.h"
 #include "ui/form5.h"
 #include "ui/navigator.h"
@@ -88,11 +87,11 @@ Form3::Form3(Navigator& navigator)
     m_amountBoxes.front()->setFocus();
 }
 
-void Form3::ShowTable(const StakeTable& table, const CalculationState& priced) {
-    m_pricedState = priced;
-    Text21->setText(QString::fromStdString(ToText(table.TotalAmount)));
+void Form3::ShowTable(const StakeTable& table, const ProfitTable& profits) {
+    m_profits = profits;
+    ShowFigure(Text21, QString::fromStdString(ToText(table.TotalAmount)));
     for (std::size_t k = 0; k < m_amountBoxes.size(); ++k)
-        m_amountBoxes[k]->setText(QString::fromStdString(ToText(table.EntryAmounts[k])));
+        ShowFigure(m_amountBoxes[k], QString::fromStdString(ToText(table.EntryAmounts[k])));
 }
 
 void Form3::Command1_Click() {
@@ -103,15 +102,8 @@ void Form3::Command1_Click() {
 void Form3::Command2_Click() { m_navigator.end(); }
 
 void Form3::Command3_Click() {
-    ProfitTable profits;
-    try {
-        profits = ComputeProfitTable(m_pricedState);
-    } catch (const RuntimeError& error) {
-        m_navigator.reportError(this, error);
-        return;
-    }
     Form5* profitWindow = m_navigator.form5();
-    profitWindow->ShowProfits(profits);
+    profitWindow->ShowProfits(m_profits);
     m_navigator.show(profitWindow);
     m_navigator.hide(this);
 }

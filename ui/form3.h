@@ -2,7 +2,7 @@
 // Form3: the stake window, the amount for every entry and the total investment.
 #pragma once
 
-#include "core/calculation_state.h"
+#include "core/profit_table.h"
 
 #include "ui/control_table.h"
 
@@ -20,9 +20,9 @@ class Form3 : public QWidget {
 public:
     explicit Form3(Navigator& navigator);
 
-    // Shows a freshly priced table; priced is the state it was priced on, from which the
-    // profit button computes the profits that belong to these stakes.
-    void ShowTable(const StakeTable& table, const CalculationState& priced);
+    // Shows a freshly priced table, and keeps the profits that belong to it for the profit
+    // button.
+    void ShowTable(const StakeTable& table, const ProfitTable& profits);
 
     void Command1_Click(); // "(&R)再計算": back to the odds window
     void Command2_Click(); // "(&E)End"
@@ -30,7 +30,7 @@ public:
 
 private:
     Navigator& m_navigator;
-    CalculationState m_pricedState;
+    ProfitTable m_profits{};
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;

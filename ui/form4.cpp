@@ -12,6 +12,8 @@
 namespace tenvo {
 namespace {
 
+constexpr QSize kPictureSize(242, 343);
+
 constexpr ControlRow kControls[] = {
     {"Command1", ControlKind::PushButton, "(&O)お金持ちになる！", 720, 3720, 2055, 735, 0},
 };
@@ -35,8 +37,9 @@ void Form4::Command1_Click() {
 }
 
 void Form4::paintEvent(QPaintEvent*) {
-    // Unscaled at the top left; what lies beyond the client area is cut off.
-    QPainter(this).drawPixmap(0, 0, m_picture);
+    // Unscaled at the top left, sharp at any scale factor; what lies beyond the client area is
+    // cut off.
+    QPainter(this).drawPixmap(0, 0, m_picture.pixmap(kPictureSize, devicePixelRatioF()));
 }
 
 } // namespace tenvo

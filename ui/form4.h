@@ -2,7 +2,7 @@
 // Form4: the title window, a picture and the button that starts a calculation.
 #pragma once
 
-#include <QPixmap>
+#include <QIcon>
 #include <QWidget>
 
 class QPushButton;
@@ -22,7 +22,7 @@ protected:
 
 private:
     Navigator& m_navigator;
-    QPixmap m_picture;
+    QIcon m_picture; // the title picture, with its twin for a scale factor of 2
     QPushButton* Command1 = nullptr;
 };
 

@@ -3,6 +3,7 @@
 #include "ui/form5.h"
 
 #include "ui/control_table.h"
+#include "ui/figure_box.h"
 #include "ui/form2.h"
 #include "ui/navigator.h"
 
@@ -78,7 +79,7 @@ Form5::Form5(Navigator& navigator)
 
 void Form5::ShowProfits(const ProfitTable& profits) {
     for (std::size_t k = 0; k < m_profitBoxes.size(); ++k)
-        m_profitBoxes[k]->setText(QString::fromStdString(ToText(profits[k])));
+        ShowFigure(m_profitBoxes[k], QString::fromStdString(ToText(profits[k])));
 }
 
 void Form5::Command1_Click() {

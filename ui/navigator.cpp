@@ -11,6 +11,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -67,13 +69,22 @@ Form3* Navigator::form3() { return loaded(m_form3); }
 Form4* Navigator::form4() { return loaded(m_form4); }
 Form5* Navigator::form5() { return loaded(m_form5); }
 
+Form5* Navigator::loadedForm5() const { return m_form5; }
+
 bool Navigator::isLoaded(const QWidget* window) const {
     return window && windows().contains(window);
 }
 
 void Navigator::show(QWidget* window) {
+    if (window->isMinimized())
+        window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     window->show();
-    window->raise();
+    // Platforms without a window stack (offscreen, minimal) cannot raise; do not ask them.
+    static const bool canRaise =
+        !QGuiApplication::platformName().startsWith(QLatin1String("offscreen")) &&
+        QGuiApplication::platformName() != QLatin1String("minimal");
+    if (canRaise)
+        window->raise();
     window->activateWindow();
 }
 
@@ -88,6 +99,14 @@ void Navigator::end() {
 
 void Navigator::reportError(QWidget* parent, const RuntimeError& error) {
     reportMessage(parent, QString::fromStdString(ErrorMessage(error)));
+    const std::optional<int>& entry = error.entry();
+    if (!entry || *entry < 1 || *entry > kEntryCount)
+        return;
+    Form2* odds = form2();
+    show(odds);
+    QLineEdit* box = odds->entryBox(*entry);
+    box->setFocus();
+    box->selectAll();
 }
 
 void Navigator::reportMessage(QWidget* parent, const QString& text) { m_messages(parent, text); }

@@ -45,14 +45,18 @@ public:
 
     // Whether a window is loaded now; closing it with its close box unloads it.
     bool isLoaded(const QWidget* window) const;
+    // The profit window when it is loaded, without loading it.
+    Form5* loadedForm5() const;
 
-    // Makes a window visible and brings it to the front with the keyboard focus.
+    // Makes a window visible, restored if it was minimized, and brings it to the front with
+    // the keyboard focus.
     void show(QWidget* window);
     void hide(QWidget* window);
     // Ends the program at once: every window disappears and the process exits.
     void end();
 
-    // The one place where a run-time error becomes a message.
+    // The one place where a run-time error becomes a message. When the error names an odds
+    // entry, the odds window comes up afterwards with that entry's box focused and selected.
     void reportError(QWidget* parent, const RuntimeError& error);
     void reportMessage(QWidget* parent, const QString& text);
 

@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: MIT
 // The windows driven by clicks and keys: the main road, every button's navigation, close boxes,
-// End, and what a mistyped box or an out-of-range count must never cost the user.
-#include "core/run_time_error.h"
+// End, minimized windows, what an error or an out-of-range count must never cost the user, and
+// figures always whole and current.
+#include "ui/figure_box.h"
 #include "window_harness.h"
 
+#include <QAccessible>
+#include <QClipboard>
 #include <QComboBox>
-#include <QLineEdit>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace tenvo {
 namespace {
@@ -24,6 +30,7 @@ bool PressAccessKey(QWidget* window, Qt::Key key, const char* button) {
     return clicked.wait(2000) || clicked.count() == 1;
 }
 
+// Twenty figures: the given ones, then `rest`.
 QStringList Figures(std::initializer_list<const char*> first, const char* rest) {
     QStringList figures;
     for (const char* figure : first)
@@ -46,9 +53,12 @@ struct Road {
         Type(Child<QComboBox>(n.form1(), "Combo1")->lineEdit(), text);
         Click(n.form1(), "Command3");
     }
-    void odds(const QStringList& texts) {
+    void type(const QStringList& texts) {
         for (int k = 1; k <= texts.size(); ++k)
             Type(n.form2()->entryBox(k), texts[k - 1]);
+    }
+    void odds(const QStringList& texts) {
+        type(texts);
         Click(n.form2(), "Command1");
     }
     void result() { Click(n.form1(), "Command1"); }
@@ -72,6 +82,17 @@ void Reach(Road& road, Stage stage) {
         Click(road.n.form3(), "Command3");
 }
 
+// Every character of the box's text lies inside the box, where assistive technologies, which
+// ask for character positions, find it.
+bool ShowsWhole(QLineEdit* box) {
+    QAccessibleTextInterface* text = QAccessible::queryAccessibleInterface(box)->textInterface();
+    const QRect inside(box->mapToGlobal(QPoint()), box->size());
+    for (int i = 0; i < text->characterCount(); ++i)
+        if (!inside.contains(text->characterRect(i)))
+            return false;
+    return true;
+}
+
 } // namespace
 
 class NavigationTest : public QObject {
@@ -81,17 +102,23 @@ private slots:
     void mainRoadByKeyboardAlone();
     void everyButtonNavigates_data();
     void everyButtonNavigates();
-    void stakeWindowShowsEachNewResult();
-    void profitsBelongToTheShownStakes();
-    void mistypedBoxLosesNothing_data();
-    void mistypedBoxLosesNothing();
-    void errorFoundWhilePricingChangesNothing();
+    void resultWithoutAcceptancePricesNothing_data();
+    void resultWithoutAcceptancePricesNothing();
+    void figuresShowWhole_data();
+    void figuresShowWhole();
+    void profitWindowFollowsEveryResult();
+    void minimizedWindowComesBack_data();
+    void minimizedWindowComesBack();
+    void errorLandsOnTheBoxToFix_data();
+    void errorLandsOnTheBoxToFix();
+    void errorsShowInAMessageBoxTitledTenvo();
     void countIsCheckedWhereTyped_data();
     void countIsCheckedWhereTyped();
     void rejectionWritesBothMessages();
-    void enterAndEscapePressNothing();
+    void pasteFillsTheFollowingBoxes_data();
+    void pasteFillsTheFollowingBoxes();
     void closingTheOddsWindowKeepsItsText();
-    void closingTheMainWindowKeepsTheOdds();
+    void closingTheMainWindowKeepsOddsAndCount();
     void closingTheLastWindowEndsTheProgram_data();
     void closingTheLastWindowEndsTheProgram();
 };
@@ -161,34 +188,21 @@ void NavigationTest::everyButtonNavigates_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("visibleAfter");
-    QTest::addColumn<bool>("ends");
-    QTest::newRow("title button opens the main window")
-        << int(Title) << "Form4"
-        << "Command1" << QStringList{"Form1"} << false;
-    QTest::newRow("odds button keeps the main window")
-        << int(Main) << "Form1"
-        << "Command3" << QStringList{"Form1", "Form2"} << false;
-    QTest::newRow("result button before any calculation")
-        << int(Main) << "Form1"
-        << "Command1" << QStringList{"Form1"} << false;
-    QTest::newRow("main End") << int(Main) << "Form1"
-                              << "Command2" << QStringList{} << true;
-    QTest::newRow("calculate goes back to the main window")
-        << int(Odds) << "Form2"
-        << "Command1" << QStringList{"Form1"} << false;
-    QTest::newRow("accepted result shows the stakes")
-        << int(Evaluated) << "Form1"
-        << "Command1" << QStringList{"Form3"} << false;
-    QTest::newRow("stakes recalculate") << int(Stakes) << "Form3"
-                                        << "Command1" << QStringList{"Form2"} << false;
-    QTest::newRow("stakes show profits") << int(Stakes) << "Form3"
-                                         << "Command3" << QStringList{"Form5"} << false;
-    QTest::newRow("stakes End") << int(Stakes) << "Form3"
-                                << "Command2" << QStringList{} << true;
-    QTest::newRow("profits recalculate") << int(Profits) << "Form5"
-                                         << "Command1" << QStringList{"Form2"} << false;
-    QTest::newRow("profits End") << int(Profits) << "Form5"
-                                 << "Command2" << QStringList{} << true;
+    const auto row = [](const char* name, Stage stage, const char* window, const char* button,
+                        QStringList after) {
+        QTest::newRow(name) << int(stage) << window << button << after;
+    };
+    row("title button opens the main window", Title, "Form4", "Command1", {"Form1"});
+    row("odds button keeps the main window", Main, "Form1", "Command3", {"Form1", "Form2"});
+    row("result button before any calculation", Main, "Form1", "Command1", {"Form1"});
+    row("main End", Main, "Form1", "Command2", {});
+    row("calculate goes back to the main window", Odds, "Form2", "Command1", {"Form1"});
+    row("accepted result shows the stakes", Evaluated, "Form1", "Command1", {"Form3"});
+    row("stakes recalculate", Stakes, "Form3", "Command1", {"Form2"});
+    row("stakes show profits", Stakes, "Form3", "Command3", {"Form5"});
+    row("stakes End", Stakes, "Form3", "Command2", {});
+    row("profits recalculate", Profits, "Form5", "Command1", {"Form2"});
+    row("profits End", Profits, "Form5", "Command2", {});
 }
 
 void NavigationTest::everyButtonNavigates() {
@@ -196,101 +210,213 @@ void NavigationTest::everyButtonNavigates() {
     QFETCH(QString, window);
     QFETCH(QString, button);
     QFETCH(QStringList, visibleAfter);
-    QFETCH(bool, ends);
     Harness h;
     Road road{h};
     Reach(road, Stage(stage));
     Click(Window(*h.navigator, window), qPrintable(button));
     QCOMPARE(VisibleWindows(), visibleAfter);
-    QCOMPARE(h.quits, ends ? 1 : 0);
+    QCOMPARE(h.quits, button == QLatin1String("Command2") ? 1 : 0);
     QVERIFY(h.messages.isEmpty());
 }
 
-void NavigationTest::stakeWindowShowsEachNewResult() {
-    Harness h;
-    Road road{h};
-    Reach(road, Stakes);
-    Click(h.navigator->form3(), "Command1"); // back to the odds window
-    road.odds({"4", "5", "0"});
-    road.count(QStringLiteral("2"));
-    road.odds({"4", "5"});
-    road.result();
-    QCOMPARE(VisibleWindows(), QStringList{"Form3"});
-    QCOMPARE(BoxTexts(h.navigator->form3(), 1, 21),
-             Figures({"1300", "1000", "0", "0", "0", "0", "0", "0", "0", "0",   "0",
-                      "0",    "0",    "0", "0", "0", "0", "0", "0", "0", "2300"},
-                     ""));
-    Click(h.navigator->form3(), "Command3");
-    QCOMPARE(BoxTexts(h.navigator->form5(), 1, 20), Figures({"2900", "2700"}, "-2300"));
-}
-
-void NavigationTest::profitsBelongToTheShownStakes() {
-    Harness h;
-    Road road{h};
-    Reach(road, Evaluated);
-    Click(h.navigator->form1(), "Command3"); // the odds window again, beside the main window
-    road.result();
-    QCOMPARE(VisibleWindows(), (QStringList{"Form2", "Form3"}));
-    road.odds({"9", "8", "6"}); // a new evaluation while the stakes of 3, 4, 7 are shown
-    Click(h.navigator->form3(), "Command3");
-    QCOMPARE(BoxTexts(h.navigator->form5(), 1, 20), Figures({"1900", "2300", "1700"}, "-5300"));
-}
-
-void NavigationTest::mistypedBoxLosesNothing_data() {
+void NavigationTest::resultWithoutAcceptancePricesNothing_data() {
+    QTest::addColumn<QString>("count");
     QTest::addColumn<QStringList>("odds");
+    QTest::addColumn<QString>("average");
+    QTest::newRow("zero average") << "1" << QStringList{"0"} << "0";
+    // Priced, these odds would divide by zero.
+    QTest::newRow("rejected odds below 0.5") << "3" << QStringList{"0.4", "0.4", "0.4"} << "0";
+}
+
+void NavigationTest::resultWithoutAcceptancePricesNothing() {
+    QFETCH(QString, count);
+    QFETCH(QStringList, odds);
+    QFETCH(QString, average);
+    Harness h;
+    Road road{h};
+    road.toMain();
+    road.count(count);
+    road.odds(odds);
+    road.result();
+    QVERIFY(h.messages.isEmpty());
+    QCOMPARE(VisibleWindows(), QStringList{"Form1"});
+    QVERIFY(!LoadedWindow(QStringLiteral("Form3")));
+    QCOMPARE(Child<QLineEdit>(h.navigator->form1(), "Text1")->text(), average);
+}
+
+void NavigationTest::figuresShowWhole_data() {
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QStringList>("odds");
+    QTest::addColumn<QStringList>("stakes");  // entry 1, entry 20, total
+    QTest::addColumn<QStringList>("profits"); // entry 1, entry 20
+    QTest::newRow("twenty entries")
+        << "20" << QStringList(20, QStringLiteral("40")) << QStringList{"1000", "1000", "20000"}
+        << QStringList{"20000", "20000"};
+    QTest::newRow("a loss in seven digits")
+        << "2" << QStringList{"1", "5000"} << QStringList{"5000000", "0", "5001000"}
+        << QStringList{"-1000", "-5001000"};
+    QStringList widest{"32748"};
+    widest << QStringList(19, QStringLiteral("1"));
+    QTest::newRow("the widest figures")
+        << "20" << widest << QStringList{"1000", "32748000", "622213000"}
+        << QStringList{"-589464992", "-589464992"};
+}
+
+void NavigationTest::figuresShowWhole() {
+    QFETCH(QString, count);
+    QFETCH(QStringList, odds);
+    QFETCH(QStringList, stakes);
+    QFETCH(QStringList, profits);
+    Harness h;
+    Road road{h};
+    Navigator& n = *h.navigator;
+    road.toMain();
+    road.count(count);
+    road.odds(odds);
+    road.result();
+    Click(n.form3(), "Command3");
+    QCOMPARE((QStringList{BoxTexts(n.form3(), 1, 1)[0], BoxTexts(n.form3(), 20, 21)[0],
+                          BoxTexts(n.form3(), 21, 21)[0]}),
+             stakes);
+    QCOMPARE((QStringList{BoxTexts(n.form5(), 1, 1)[0], BoxTexts(n.form5(), 20, 20)[0]}), profits);
+    for (QWidget* window : {static_cast<QWidget*>(n.form3()), static_cast<QWidget*>(n.form5())})
+        for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+            QVERIFY2(ShowsWhole(box), qPrintable(window->objectName() + "." + box->objectName() +
+                                                 " cuts off " + box->text()));
+            QVERIFY(box->font().pointSizeF() >= kFigureFloorPointSize);
+            QCOMPARE(box->toolTip(), box->text());
+            QCOMPARE(QAccessible::queryAccessibleInterface(box)->text(QAccessible::Value),
+                     box->text());
+        }
+    // The boxes the user types into keep the window's font.
+    QCOMPARE(n.form2()->entryBox(1)->font(), n.form2()->font());
+}
+
+// A profit window left open beside the odds window follows every new result.
+void NavigationTest::profitWindowFollowsEveryResult() {
+    Harness h;
+    Road road{h};
+    Navigator& n = *h.navigator;
+    Reach(road, Evaluated);
+    Click(n.form1(), "Command3"); // the odds window again, beside the main window
+    road.result();
+    Click(n.form3(), "Command3");
+    QCOMPARE(VisibleWindows(), (QStringList{"Form2", "Form5"}));
+    road.odds({"9", "8", "6"});
+    road.result();
+    QCOMPARE(VisibleWindows(), (QStringList{"Form3", "Form5"}));
+    QCOMPARE(BoxTexts(n.form3(), 1, 3), (QStringList{"1000", "1200", "1600"}));
+    QCOMPARE(BoxTexts(n.form5(), 1, 20), Figures({"5200", "5800", "5800"}, "-3800"));
+}
+
+void NavigationTest::minimizedWindowComesBack_data() {
+    QTest::addColumn<int>("stage");
+    QTest::addColumn<QString>("minimized");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("button");
+    QTest::newRow("odds button") << int(Odds) << "Form2"
+                                 << "Form1"
+                                 << "Command3";
+    QTest::newRow("calculate, the main window minimized") << int(Odds) << "Form1"
+                                                          << "Form2"
+                                                          << "Command1";
+}
+
+void NavigationTest::minimizedWindowComesBack() {
+    QFETCH(int, stage);
+    QFETCH(QString, minimized);
+    QFETCH(QString, window);
+    QFETCH(QString, button);
+    Harness h;
+    Road road{h};
+    Reach(road, Stage(stage));
+    QWidget* lost = Window(*h.navigator, minimized);
+    lost->showMinimized();
+    QVERIFY(lost->isMinimized());
+    Click(Window(*h.navigator, window), qPrintable(button));
+    QVERIFY(!lost->isMinimized());
+    QVERIFY(lost->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(lost));
+}
+
+void NavigationTest::errorLandsOnTheBoxToFix_data() {
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QStringList>("odds");
+    QTest::addColumn<bool>("fromResult"); // raised by the result button, not by calculate
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("message");
-    QTest::newRow("letters") << QStringList{"3", "4", "abc"} << 3
+    QTest::newRow("letters") << "3" << QStringList{"3", "4", "abc"} << false << 3
                              << QStringLiteral(
                                     "実行時エラー '13':\n型が一致しません。\n(3) の倍率「abc」");
     QTest::newRow("empty first box")
-        << QStringList{"", "4", "7"} << 1
+        << "3" << QStringList{"", "4", "7"} << false << 1
         << QStringLiteral("実行時エラー '13':\n型が一致しません。\n(1) の倍率「」");
     QTest::newRow("too large")
-        << QStringList{"0", "40000", "7"} << 2
+        << "3" << QStringList{"0", "40000", "7"} << false << 2
         << QStringLiteral("実行時エラー '6':\nオーバーフローしました。\n(2) の倍率「40000」");
+    QStringList twenty(19, QStringLiteral("40"));
+    QTest::newRow("entry 20") << "20" << (twenty << QStringLiteral("x")) << false << 20
+                              << QStringLiteral(
+                                     "実行時エラー '13':\n型が一致しません。\n(20) の倍率「x」");
+    // The average passes; entry 2 is priced as odds 0.
+    QTest::newRow("odds that round to 0, found by the result button")
+        << "3" << QStringList{"7", "0.4", "7"} << true << 2
+        << QStringLiteral("実行時エラー '11':\n0 で除算しました。\n(2) の倍率「0.4」");
 }
 
-void NavigationTest::mistypedBoxLosesNothing() {
+void NavigationTest::errorLandsOnTheBoxToFix() {
+    QFETCH(QString, count);
     QFETCH(QStringList, odds);
+    QFETCH(bool, fromResult);
     QFETCH(int, entry);
     QFETCH(QString, message);
     Harness h;
     Road road{h};
-    Reach(road, Odds);
     Navigator& n = *h.navigator;
-    Type(n.form2()->entryBox(12), QStringLiteral("unused"));
-    for (int k = 1; k <= odds.size(); ++k)
-        Type(n.form2()->entryBox(k), odds[k - 1]);
+    road.toMain();
+    road.count(count);
+    road.type(odds);
+    if (fromResult)
+        Click(n.form2(), "Command1");
     const CalculationState before = h.state();
     const QStringList typed = BoxTexts(n.form2(), 2, 21);
-    const QStringList visible = VisibleWindows();
-    n.show(n.form2());
-    QVERIFY(QTest::qWaitForWindowActive(n.form2()));
+    QStringList visibleAfter = VisibleWindows() << QStringLiteral("Form2");
+    visibleAfter.removeDuplicates();
+    visibleAfter.sort();
 
-    Click(n.form2(), "Command1");
+    Click(fromResult ? static_cast<QWidget*>(n.form1()) : n.form2(), "Command1");
     QCOMPARE(h.messages, QStringList{message});
     QCOMPARE(h.quits, 0);
     QVERIFY(h.state() == before);
-    QCOMPARE(VisibleWindows(), visible);
+    QCOMPARE(VisibleWindows(), visibleAfter);
     QCOMPARE(BoxTexts(n.form2(), 2, 21), typed);
+    QVERIFY(QTest::qWaitForWindowActive(n.form2()));
     QCOMPARE(QApplication::focusWidget(), n.form2()->entryBox(entry));
     QCOMPARE(n.form2()->entryBox(entry)->selectedText(), odds[entry - 1]);
 }
 
-void NavigationTest::errorFoundWhilePricingChangesNothing() {
-    Harness h;
-    Road road{h};
-    Reach(road, Odds);
-    road.odds({"7", "7", "0.4"}); // an average of 4.67 passes; entry 3 prices as odds 0
-    const CalculationState before = h.state();
-    road.result();
-    QCOMPARE(h.messages, QStringList{QStringLiteral(
-                             "実行時エラー '11':\n0 で除算しました。\n(3) の倍率「0.4」")});
-    QVERIFY(h.state() == before);
-    QCOMPARE(VisibleWindows(), QStringList{"Form1"});
-    QVERIFY(!LoadedWindow(QStringLiteral("Form3"))); // the stake window was never made
-    QCOMPARE(Child<QLineEdit>(h.navigator->form1(), "Text1")->text(), QStringLiteral("Text1"));
+// The real message box: titled Tenvo, the error's whole text, and nothing else changes.
+void NavigationTest::errorsShowInAMessageBoxTitledTenvo() {
+    int quits = 0;
+    Navigator n([&] { ++quits; });
+    n.start();
+    Click(n.form4(), "Command1");
+    Type(Child<QComboBox>(n.form1(), "Combo1")->lineEdit(), QStringLiteral("1"));
+    Click(n.form1(), "Command3");
+    Type(n.form2()->entryBox(1), QStringLiteral("abc"));
+    QString title, text;
+    QTimer::singleShot(0, &n, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        title = box->windowTitle();
+        text = box->text();
+        box->accept();
+    });
+    Click(n.form2(), "Command1");
+    QCOMPARE(title, QStringLiteral("Tenvo"));
+    QCOMPARE(text, QStringLiteral("実行時エラー '13':\n型が一致しません。\n(1) の倍率「abc」"));
+    QCOMPARE(quits, 0);
 }
 
 void NavigationTest::countIsCheckedWhereTyped_data() {
@@ -346,23 +472,55 @@ void NavigationTest::rejectionWritesBothMessages() {
              QStringLiteral("倍率のより高いものを入力してください"));
 }
 
-void NavigationTest::enterAndEscapePressNothing() {
+void NavigationTest::pasteFillsTheFollowingBoxes_data() {
+    QTest::addColumn<int>("entry");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<bool>("fromMenu");
+    QTest::addColumn<QStringList>("boxes"); // entries 1 to 4, then 19 and 20
+    QTest::newRow("a column") << 1 << "3\n4.5\n 7 \n"
+                              << false << QStringList{"3", "4.5", " 7 ", "9", "9", "9"};
+    QTest::newRow("a spreadsheet row, from the menu")
+        << 2 << "5\t６\r\n"
+        << true << QStringList{"9", "5", "６", "9", "9", "9"};
+    QTest::newRow("up to entry 20")
+        << 19 << "1\n2\n3" << false << QStringList{"9", "9", "9", "9", "1", "2"};
+    QTest::newRow("a single value as usual")
+        << 4 << "8" << false << QStringList{"9", "9", "9", "98", "9", "9"};
+}
+
+void NavigationTest::pasteFillsTheFollowingBoxes() {
+    QFETCH(int, entry);
+    QFETCH(QString, clipboard);
+    QFETCH(bool, fromMenu);
+    QFETCH(QStringList, boxes);
     Harness h;
     Road road{h};
     Reach(road, Odds);
-    Navigator& n = *h.navigator;
-    QVERIFY(QTest::qWaitForWindowActive(n.form2()));
-    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
-        QTest::keyClick(n.form2()->entryBox(20), key);
-    auto* combo = Child<QComboBox>(n.form1(), "Combo1");
-    Type(combo->lineEdit(), QStringLiteral("7"));
-    QTest::keyClick(combo, Qt::Key_Return);
-    QTest::keyClick(combo, Qt::Key_Escape);
-    QTest::qWait(200); // long enough for any animated click to land
-    QCOMPARE(VisibleWindows(), (QStringList{"Form1", "Form2"}));
-    QCOMPARE(h.state().CalcReady, 0);
-    QCOMPARE(h.state().ItemCount, 3);
-    QCOMPARE(combo->count(), 20);
+    Form2* odds = h.navigator->form2();
+    for (int k = 1; k <= 20; ++k)
+        odds->entryBox(k)->setText(QStringLiteral("9"));
+    QGuiApplication::clipboard()->setText(clipboard);
+    QLineEdit* box = odds->entryBox(entry);
+    box->setFocus();
+    box->end(false);
+    if (fromMenu) {
+        QTimer::singleShot(0, odds, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+                if (action->text().contains(QLatin1String("Ctrl+V")))
+                    action->trigger();
+            if (menu)
+                menu->close();
+        });
+        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                box->mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(box, &event);
+        QTest::qWait(50);
+    } else {
+        QTest::keySequence(box, QKeySequence::Paste);
+    }
+    QCOMPARE(BoxTexts(odds, 2, 5) + BoxTexts(odds, 20, 21), boxes);
+    QCOMPARE(h.state().CalcReady, 0); // nothing is evaluated until the calculate button
 }
 
 void NavigationTest::closingTheOddsWindowKeepsItsText() {
@@ -381,7 +539,7 @@ void NavigationTest::closingTheOddsWindowKeepsItsText() {
     QCOMPARE(n.form2()->entryBox(5)->text(), QStringLiteral("9"));
 }
 
-void NavigationTest::closingTheMainWindowKeepsTheOdds() {
+void NavigationTest::closingTheMainWindowKeepsOddsAndCount() {
     Harness h;
     Road road{h};
     Reach(road, Odds);
@@ -391,11 +549,12 @@ void NavigationTest::closingTheMainWindowKeepsTheOdds() {
     QCOMPARE(VisibleWindows(), QStringList{"Form2"});
     QCOMPARE(h.quits, 0);
     road.odds({"3", "4", "7"});
-    // The main window comes back with its design-time contents, the odds still evaluated.
+    // The main window comes back with its design-time contents, showing the count in use, the
+    // odds still evaluated.
     QCOMPARE(VisibleWindows(), QStringList{"Form1"});
-    QCOMPARE(Child<QComboBox>(n.form1(), "Combo1")->currentText(), QStringLiteral("1"));
+    QCOMPARE(Child<QComboBox>(n.form1(), "Combo1")->currentText(), QStringLiteral("3"));
+    QCOMPARE(Child<QComboBox>(n.form1(), "Combo1")->count(), 20);
     QCOMPARE(Child<QLineEdit>(n.form1(), "Text1")->text(), QStringLiteral("Text1"));
-    QCOMPARE(h.state().EntryValues.at(3), Value(std::string("7")));
     road.result();
     QCOMPARE(BoxTexts(n.form3(), 1, 3), (QStringList{"2400", "1900", "1000"}));
     QVERIFY(h.messages.isEmpty());

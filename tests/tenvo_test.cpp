@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+// tenvo run as a process: its command line, and the sample tour's folder, pictures and output.
+#include "run_process.h"
+
+#include <sys/stat.h>
+
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+namespace fs = std::filesystem;
+using tenvo::Finished;
+
+// tenvo without a display, or any session: what a fresh server or CI machine offers.
+Finished Tenvo(const std::string& args) {
+    return tenvo::Run("env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_RUNTIME_DIR "
+                      "TMPDIR=" +
+                      testing::TempDir() + " " TENVO_PATH " " + args);
+}
+
+const char* const kPictures[] = {"1-title.png",  "2-main.png",   "3-odds.png",
+                                 "4-result.png", "5-stakes.png", "6-profits.png"};
+
+TEST(Tenvo, CommandLine) {
+    const struct {
+        const char* args;
+        int status;
+        const char* out; // its start
+        const char* err;
+    } rows[] = {
+        {"--help", 0, "Usage: tenvo [--sample-tour DIR]\n", ""},
+        {"-h", 0, "Usage: tenvo", ""},
+        {"--version", 0, "tenvo 1.", ""},
+        {"--bogus", 2, "",
+         "tenvo: Unknown option 'bogus'.\nTry 'tenvo --help' for more information.\n"},
+        {"extra", 2, "",
+         "tenvo: unexpected argument 'extra'\nTry 'tenvo --help' for more information.\n"},
+        {"--sample-tour", 2, "", "tenvo: Missing value after '--sample-tour'.\n"},
+    };
+    for (const auto& row : rows) {
+        const Finished run = Tenvo(row.args);
+        EXPECT_EQ(run.status, row.status) << row.args;
+        EXPECT_EQ(run.out.substr(0, std::strlen(row.out)), row.out) << row.args;
+        EXPECT_EQ(run.err.substr(0, std::strlen(row.err)), row.err) << row.args;
+    }
+}
+
+// Without a display the tour goes into a new folder that only this user can enter, and says
+// nothing but where.
+TEST(Tenvo, WithoutADisplayTheTourGoesIntoAPrivateFolder) {
+    const Finished run = Tenvo("");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    const std::string prefix = "No display found: saving pictures of a sample calculation "
+                               "instead.\nPictures saved in ";
+    ASSERT_EQ(run.out.rfind(prefix, 0), 0u) << run.out;
+    const fs::path folder = run.out.substr(prefix.size(), run.out.size() - prefix.size() - 1);
+    EXPECT_EQ(folder.parent_path(), fs::path(testing::TempDir()).parent_path());
+    struct stat info {};
+    ASSERT_EQ(lstat(folder.c_str(), &info), 0);
+    EXPECT_TRUE(S_ISDIR(info.st_mode));
+    EXPECT_EQ(info.st_mode & 0777, 0700u);
+    for (const char* picture : kPictures)
+        EXPECT_GT(fs::file_size(folder / picture), 1000u) << picture;
+    fs::remove_all(folder);
+}
+
+TEST(Tenvo, TheTourGoesWhereItIsToldButNeverThroughALink) {
+    const fs::path base = fs::path(testing::TempDir()) / "tenvo_tour";
+    fs::remove_all(base);
+    const fs::path folder = base / "new" / "pictures";
+    Finished run = Tenvo("--sample-tour " + folder.string());
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "Pictures saved in " + folder.string() + "\n");
+    EXPECT_EQ(run.err, "");
+    for (const char* picture : kPictures)
+        EXPECT_TRUE(fs::exists(folder / picture)) << picture;
+
+    // A link planted where the folder should be is refused, and what it points to is untouched.
+    fs::create_directories(base / "target");
+    fs::create_directory_symlink(base / "target", base / "link");
+    run = Tenvo("--sample-tour " + (base / "link").string());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("is a symbolic link"), std::string::npos) << run.err;
+    EXPECT_TRUE(fs::is_empty(base / "target"));
+
+    // A link planted in the folder under a picture's name is replaced, not followed.
+    std::ofstream(base / "victim") << "kept";
+    fs::remove(folder / "1-title.png");
+    fs::create_symlink(base / "victim", folder / "1-title.png");
+    ASSERT_EQ(Tenvo("--sample-tour " + folder.string()).status, 0);
+    EXPECT_TRUE(tenvo::Slurp((base / "victim").string()) == "kept");
+    EXPECT_FALSE(fs::is_symlink(folder / "1-title.png"));
+    fs::remove_all(base);
+}
+
+} // namespace

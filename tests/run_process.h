@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -27,8 +28,10 @@ inline std::string Slurp(const std::string& path) {
 
 // Runs a shell command line with `input` on its standard input.
 inline Finished Run(const std::string& command, const std::string& input = "") {
-    const std::string in = testing::TempDir() + "tenvo_process.in";
-    const std::string err = testing::TempDir() + "tenvo_process.err";
+    // Named after this process: test programs may run side by side.
+    const std::string stem = testing::TempDir() + "tenvo_process_" + std::to_string(getpid());
+    const std::string in = stem + ".in";
+    const std::string err = stem + ".err";
     std::ofstream(in, std::ios::binary) << input;
     FILE* pipe = popen((command + " <" + in + " 2>" + err).c_str(), "r");
     Finished run;

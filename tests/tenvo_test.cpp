@@ -3,6 +3,7 @@
 #include "run_process.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstring>
 #include <filesystem>
@@ -67,7 +68,8 @@ TEST(Tenvo, WithoutADisplayTheTourGoesIntoAPrivateFolder) {
 }
 
 TEST(Tenvo, TheTourGoesWhereItIsToldButNeverThroughALink) {
-    const fs::path base = fs::path(testing::TempDir()) / "tenvo_tour";
+    const fs::path base =
+        fs::path(testing::TempDir()) / ("tenvo_tour_" + std::to_string(getpid()));
     fs::remove_all(base);
     const fs::path folder = base / "new" / "pictures";
     Finished run = Tenvo("--sample-tour " + folder.string());

@@ -27,11 +27,15 @@ namespace {
 // The folder the pictures go into, or an empty text after saying why there is none.
 QString PrepareFolder(const std::optional<QString>& wanted) {
     if (!wanted) {
-        // mkdtemp makes a folder that did not exist, readable by this user only.
+        // mkdtemp makes a folder that did not exist, readable by this user only. Qt gives no
+        // temporary folder when $TMPDIR names none.
+        const QString temporary = QDir::tempPath();
         QByteArray pattern =
-            QDir::temp().filePath(QStringLiteral("tenvo-sample-XXXXXX")).toLocal8Bit();
-        if (!mkdtemp(pattern.data())) {
-            std::perror("tenvo: cannot make a folder for the pictures");
+            QDir(temporary).filePath(QStringLiteral("tenvo-sample-XXXXXX")).toLocal8Bit();
+        if (temporary.isEmpty() || !mkdtemp(pattern.data())) {
+            std::fprintf(
+                stderr, "tenvo: cannot make a folder for the pictures in '%s'\n",
+                qPrintable(temporary.isEmpty() ? qEnvironmentVariable("TMPDIR") : temporary));
             return {};
         }
         return QString::fromLocal8Bit(pattern);

@@ -107,7 +107,7 @@ int StartUp(int argc, char** argv) {
         return 0;
     }
     if (command->version) {
-        std::puts("tenvo " TENVO_VERSION);
+        std::printf("tenvo %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return 0;
     }
 

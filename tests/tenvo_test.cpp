@@ -68,8 +68,7 @@ TEST(Tenvo, WithoutADisplayTheTourGoesIntoAPrivateFolder) {
 }
 
 TEST(Tenvo, TheTourGoesWhereItIsToldButNeverThroughALink) {
-    const fs::path base =
-        fs::path(testing::TempDir()) / ("tenvo_tour_" + std::to_string(getpid()));
+    const fs::path base = fs::path(testing::TempDir()) / ("tenvo_tour_" + std::to_string(getpid()));
     fs::remove_all(base);
     const fs::path folder = base / "new" / "pictures";
     Finished run = Tenvo("--sample-tour " + folder.string());
@@ -94,7 +93,18 @@ TEST(Tenvo, TheTourGoesWhereItIsToldButNeverThroughALink) {
     ASSERT_EQ(Tenvo("--sample-tour " + folder.string()).status, 0);
     EXPECT_TRUE(tenvo::Slurp((base / "victim").string()) == "kept");
     EXPECT_FALSE(fs::is_symlink(folder / "1-title.png"));
+
+    // A picture that cannot be written is said, and the tour fails.
+    fs::remove(folder / "2-main.png");
+    fs::create_directory(folder / "2-main.png");
+    run = Tenvo("--sample-tour " + folder.string());
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("some pictures could not be saved"), std::string::npos) << run.err;
     fs::remove_all(base);
+    // Without a display and without a usable temporary folder nothing is written.
+    run = tenvo::Run("env -u DISPLAY -u WAYLAND_DISPLAY TMPDIR=/nonexistent " TENVO_PATH);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("tenvo: cannot make a folder for the pictures"), std::string::npos);
 }
 
 } // namespace

@@ -38,6 +38,10 @@ constexpr const char* kUsage =
     "echoed. Each answer is the --json object with \"line\" (its line number) and \"id\" first;\n"
     "a line that is not a request gets {\"line\": N, \"error\": {\"kind\": \"request\", ...}}.\n"
     "\n"
+    "A race card of two races, priced in one run:\n"
+    "  printf '%s\\n' '{\"id\": \"R1\", \"odds\": [\"3\", \"4\", \"7\"]}' \\\n"
+    "      '{\"id\": \"R2\", \"count\": 3, \"odds\": [1.7, 4.3, 7.6]}' | tenvo-calc --batch\n"
+    "\n"
     "Exit status: 0 done; 1 a calculation failed (with --batch: a line was not a request);\n"
     "2 a usage error.\n";
 

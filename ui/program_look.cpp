@@ -13,7 +13,10 @@ namespace tenvo {
 QIcon ProgramIcon() {
     static const QIcon icon = [] {
         QIcon drawn;
-        for (int size : {16, 24, 32, 48, 64, 128, 256})
+        // The sizes a task bar and a window switcher draw; a desktop finds the larger ones
+        // through the desktop entry's theme icon. Every size is decoded when a window is
+        // shown, so more would slow the start.
+        for (int size : {16, 24, 32, 48, 64})
             drawn.addFile(QStringLiteral(":/assets/icons/tenvo-%1.png").arg(size));
         return drawn;
     }();

@@ -6,7 +6,7 @@ class QIcon;
 
 namespace tenvo {
 
-// The program's icon, embedded in every size a task bar or window switcher asks for.
+// The program's icon, embedded in the sizes a task bar or window switcher draws.
 QIcon ProgramIcon();
 
 // Qt's own texts, the buttons of message boxes and the menus of boxes and lists, in Japanese

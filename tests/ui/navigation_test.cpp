@@ -66,16 +66,17 @@ struct Road {
 
 enum Stage { Title, Main, Odds, Evaluated, Stakes, Profits };
 
-void Reach(Road& road, Stage stage) {
+void Reach(Road& road, Stage stage, const QString& count = QStringLiteral("3"),
+           const QStringList& odds = {"3", "4", "7"}) {
     if (stage == Title) {
         road.n.start();
         return;
     }
     road.toMain();
     if (stage >= Odds)
-        road.count(QStringLiteral("3"));
+        road.count(count);
     if (stage >= Evaluated)
-        road.odds({"3", "4", "7"});
+        road.odds(odds);
     if (stage >= Stakes)
         road.result();
     if (stage >= Profits)
@@ -102,8 +103,6 @@ private slots:
     void mainRoadByKeyboardAlone();
     void everyButtonNavigates_data();
     void everyButtonNavigates();
-    void resultWithoutAcceptancePricesNothing_data();
-    void resultWithoutAcceptancePricesNothing();
     void figuresShowWhole_data();
     void figuresShowWhole();
     void profitWindowFollowsEveryResult();
@@ -188,9 +187,10 @@ void NavigationTest::everyButtonNavigates_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QStringList>("visibleAfter");
+    QTest::addColumn<QStringList>("countAndOdds");
     const auto row = [](const char* name, Stage stage, const char* window, const char* button,
-                        QStringList after) {
-        QTest::newRow(name) << int(stage) << window << button << after;
+                        QStringList after, QStringList countAndOdds = {"3", "3", "4", "7"}) {
+        QTest::newRow(name) << int(stage) << window << button << after << countAndOdds;
     };
     row("title button opens the main window", Title, "Form4", "Command1", {"Form1"});
     row("odds button keeps the main window", Main, "Form1", "Command3", {"Form1", "Form2"});
@@ -198,6 +198,10 @@ void NavigationTest::everyButtonNavigates_data() {
     row("main End", Main, "Form1", "Command2", {});
     row("calculate goes back to the main window", Odds, "Form2", "Command1", {"Form1"});
     row("accepted result shows the stakes", Evaluated, "Form1", "Command1", {"Form3"});
+    // Neither verdict prices: priced, odds of 0 would raise an error.
+    row("zero average", Evaluated, "Form1", "Command1", {"Form1"}, {"1", "0"});
+    row("rejected odds below 0.5", Evaluated, "Form1", "Command1", {"Form1"},
+        {"3", "0.4", "0.4", "0.4"});
     row("stakes recalculate", Stakes, "Form3", "Command1", {"Form2"});
     row("stakes show profits", Stakes, "Form3", "Command3", {"Form5"});
     row("stakes End", Stakes, "Form3", "Command2", {});
@@ -210,38 +214,14 @@ void NavigationTest::everyButtonNavigates() {
     QFETCH(QString, window);
     QFETCH(QString, button);
     QFETCH(QStringList, visibleAfter);
+    QFETCH(QStringList, countAndOdds);
     Harness h;
     Road road{h};
-    Reach(road, Stage(stage));
+    Reach(road, Stage(stage), countAndOdds.front(), countAndOdds.mid(1));
     Click(Window(*h.navigator, window), qPrintable(button));
     QCOMPARE(VisibleWindows(), visibleAfter);
     QCOMPARE(h.quits, button == QLatin1String("Command2") ? 1 : 0);
     QVERIFY(h.messages.isEmpty());
-}
-
-void NavigationTest::resultWithoutAcceptancePricesNothing_data() {
-    QTest::addColumn<QString>("count");
-    QTest::addColumn<QStringList>("odds");
-    QTest::addColumn<QString>("average");
-    QTest::newRow("zero average") << "1" << QStringList{"0"} << "0";
-    // Priced, these odds would divide by zero.
-    QTest::newRow("rejected odds below 0.5") << "3" << QStringList{"0.4", "0.4", "0.4"} << "0";
-}
-
-void NavigationTest::resultWithoutAcceptancePricesNothing() {
-    QFETCH(QString, count);
-    QFETCH(QStringList, odds);
-    QFETCH(QString, average);
-    Harness h;
-    Road road{h};
-    road.toMain();
-    road.count(count);
-    road.odds(odds);
-    road.result();
-    QVERIFY(h.messages.isEmpty());
-    QCOMPARE(VisibleWindows(), QStringList{"Form1"});
-    QVERIFY(!LoadedWindow(QStringLiteral("Form3")));
-    QCOMPARE(Child<QLineEdit>(h.navigator->form1(), "Text1")->text(), average);
 }
 
 void NavigationTest::figuresShowWhole_data() {

@@ -100,6 +100,10 @@ int RunSampleTour(const std::optional<QString>& wanted) {
     Click(navigator.form2(), "Command1");
     saved &= Save(navigator.form1(), folder, QStringLiteral("4-result.png"));
     Click(navigator.form1(), "Command1");
+    if (!navigator.form3()->isVisible()) { // the odds 3, 4, 7 are accepted
+        std::fprintf(stderr, "tenvo: the sample calculation was not accepted\n");
+        return 1;
+    }
     saved &= Save(navigator.form3(), folder, QStringLiteral("5-stakes.png"));
     Click(navigator.form3(), "Command3");
     saved &= Save(navigator.form5(), folder, QStringLiteral("6-profits.png"));

@@ -71,6 +71,9 @@ INSTANTIATE_TEST_SUITE_P(
                  R"({"count":5,"outcome":"rejected","average":"0",)" + kMessages},
         JsonCase{"NegativeOddsAfterDashes", "--count 1 -- -5", 0,
                  R"({"count":1,"outcome":"rejected","average":"-5",)" + kMessages},
+        JsonCase{"DashArgumentAfterDashes", "-- -x", 1,
+                 R"({"error":{"kind":"type-mismatch","number":13,"entry":1,"text":"-x",)"
+                 R"("message":"実行時エラー '13':\n型が一致しません。\n(1) の倍率「-x」"}})"},
         JsonCase{"DashPointFiveIsOdds", "-.5", 0,
                  R"({"count":1,"outcome":"zero-average","average":"0"})"},
         JsonCase{"ZeroAverage", "0", 0, R"({"count":1,"outcome":"zero-average","average":"0"})"},
@@ -261,7 +264,9 @@ TEST(CalcBatch, ReadsFilesAndLongInputWhole) {
     std::ofstream(first) << "{\"odds\": [\"0\"]}\r\n\r\n";
     std::string many;
     for (int i = 0; i < 3000; ++i)
-        many += R"({"id": )" + std::to_string(i) + R"(, "odds": ["3", "4", "7"]})" + "\r\n";
+        many += R"({"id": )" + std::to_string(i) + R"(, "count": "3", "odds": ["3", "4", "7", )" +
+                R"("0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"]})" +
+                "\r\n";
     std::ofstream(second) << many << "{\"odds\": [\"0\"]}";
     Finished run = Calc("--batch " + first + " " + second);
     EXPECT_EQ(run.status, 0);

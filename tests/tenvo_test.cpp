@@ -33,6 +33,7 @@ TEST(Tenvo, CommandLine) {
         {"--help", 0, "Usage: tenvo [--sample-tour DIR]\n", ""},
         {"-h", 0, "Usage: tenvo", ""},
         {"--version", 0, "tenvo 1.", ""},
+        {"-platform offscreen -reverse --version", 0, "tenvo 1.", ""}, // Qt's own options
         {"--bogus", 2, "",
          "tenvo: Unknown option 'bogus'.\nTry 'tenvo --help' for more information.\n"},
         {"extra", 2, "",

@@ -40,16 +40,10 @@ ProfitTable ComputeProfitTable(const CalculationState& state) {
 std::optional<std::int64_t> CombinedOddsHundredths(Long payout, Single total) {
     if (total == 0)
         return std::nullopt;
-    // Every product below is exact in a Double: an integer below 2^40 times a Single. With a
-    // negative total (negative odds can give one) both sides change sign.
-    const double limit = total < 0 ? -100.0 * payout : 100.0 * payout;
-    const double divisor = std::fabs(static_cast<double>(total));
-    auto q = static_cast<std::int64_t>(std::floor(limit / divisor));
-    while (static_cast<double>(q + 1) * divisor <= limit)
-        ++q;
-    while (static_cast<double>(q) * divisor > limit)
-        --q;
-    return q;
+    // Hundredths first, then one division: 100 x payout and the total are exact Doubles, and
+    // a quotient below a whole number stays below it by far more than a Double's rounding,
+    // so the floor is exact (dividing first would make 115 / 100 into 1.1499... x 100).
+    return static_cast<std::int64_t>(std::floor(100.0 * payout / static_cast<double>(total)));
 }
 
 } // namespace tenvo

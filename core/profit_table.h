@@ -23,9 +23,8 @@ Long EntryProfit(const CalculationState& state, int k);
 // EntryProfit for entries 1 to 20, in that order; the first failing entry stops it.
 ProfitTable ComputeProfitTable(const CalculationState& state);
 
-// The combined odds of a bet, payout / total, in hundredths rounded down: the largest q with
-// q x total <= 100 x payout. Exact, so that it never promises more than the bet pays; nothing
-// for a total of 0.
+// The combined odds of a bet, payout / total, in hundredths rounded down exactly, so that it
+// never promises more than the bet pays; nothing for a total of 0.
 std::optional<std::int64_t> CombinedOddsHundredths(Long payout, Single total);
 
 } // namespace tenvo

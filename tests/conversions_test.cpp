@@ -60,10 +60,13 @@ TEST(TextToNumber, RoundsToTheNearestDouble) {
          {"0.1", "38.5", "123456789012345.6", "9007199254740993", "0.30000000000000004",
           "1.7976931348623157e308", "4.9e-324", "2.2250738585072011e-308", "1e22", "1e23", "8.5e-5",
           "123456789012345678901234567890", " 12345678901234567 ", "9007199254740991",
-          "9007199254740991e-22", "9007199254740991e22", "4503599627370497.5"}) {
+          "9007199254740991e-22", "9007199254740991e22", "4503599627370497.5",
+          "9007199254740993e-5", "12345678901234567e-3"}) {
         std::setlocale(LC_NUMERIC, "C");
         EXPECT_EQ(ParseDouble(text), std::strtod(text, nullptr)) << text;
     }
+    // Far below the smallest Double despite a positive exponent: it reads as 0, no overflow.
+    EXPECT_EQ(ParseDouble("0." + std::string(400, '0') + "1e10"), 0.0);
 }
 
 TEST(TextToNumber, IsTheSameUnderAnyNumericLocale) {
@@ -114,7 +117,8 @@ TEST(ValueArithmetic, TakesTheWiderTypeAndRoundsToIt) {
         {Add(Value(Long{1}), Value(0.1f)), Value(1.0 + static_cast<double>(0.1f))},
         {Add(Value(), Value(Integer{5})), Value(Integer{5})},
         {Add(Value(16777216.0f), Value(1.0f)), Value(16777216.0f)},
-        {Subtract(Value(Long{-2147483647}), Value(Integer{1})), Value(Long{INT32_MIN})}};
+        {Subtract(Value(Long{-2147483647}), Value(Integer{1})), Value(Long{INT32_MIN})},
+        {Add(Value(Long{1}), Value(Integer{1})), Value(Long{2})}};
     for (std::size_t i = 0; i < std::size(rows); ++i)
         EXPECT_EQ(rows[i].first, rows[i].second) << "row " << i;
 }
@@ -131,6 +135,7 @@ TEST(ValueArithmetic, FailsWithTheRunTimeErrorOfItsStep) {
     EXPECT_EQ(KindOf([] { ToLong(2147483647.5); }), ErrorKind::Overflow);
     EXPECT_EQ(KindOf([] { ToSingle(1e39); }), ErrorKind::Overflow);
     EXPECT_EQ(KindOf([] { Value().at(1); }), ErrorKind::TypeMismatch);
+    EXPECT_EQ(KindOf([] { Add(ZeroArray(2), Value(1.0f)); }), ErrorKind::TypeMismatch);
     EXPECT_EQ(KindOf([] { Value(Integer{0}).put(1, Value()); }), ErrorKind::TypeMismatch);
 }
 

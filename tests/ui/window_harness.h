@@ -58,14 +58,6 @@ inline QWidget* Window(Navigator& n, const QString& name) {
     return windows[name.back().digitValue() - 1];
 }
 
-// A window by name, when it is loaded.
-inline QWidget* LoadedWindow(const QString& name) {
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->objectName() == name)
-            return window;
-    return nullptr;
-}
-
 // The object names of the visible top-level windows, sorted.
 inline QStringList VisibleWindows() {
     QStringList names;

@@ -76,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(
                  R"({"count":4,"outcome":"rejected","average":"4.5",)" + kMessages},
         JsonCase{"BoxesBeyondTheOddsReadZero", "--count 5", 0,
                  R"({"count":5,"outcome":"rejected","average":"0",)" + kMessages},
-        JsonCase{"NegativeOddsAfterDashes", "--count 1 -- -5", 0,
+        JsonCase{"NegativeOddsWithoutDashes", "--count 1 -5", 0,
                  R"({"count":1,"outcome":"rejected","average":"-5",)" + kMessages},
         JsonCase{"DashArgumentAfterDashes", "-- -x", 1,
                  R"({"error":{"kind":"type-mismatch","number":13,"entry":1,"text":"-x",)"

@@ -94,6 +94,9 @@ TEST(Tenvo, TheTourGoesWhereItIsToldButNeverThroughALink) {
     ASSERT_EQ(Tenvo("--sample-tour " + folder.string()).status, 0);
     EXPECT_TRUE(tenvo::Slurp((base / "victim").string()) == "kept");
     EXPECT_FALSE(fs::is_symlink(folder / "1-title.png"));
+    run = Tenvo("--sample-tour " + (base / "victim").string()); // a file is no folder
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("is not a folder"), std::string::npos) << run.err;
 
     // A picture that cannot be written is said, and the tour fails.
     fs::remove(folder / "2-main.png");

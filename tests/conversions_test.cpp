@@ -118,7 +118,8 @@ TEST(ValueArithmetic, TakesTheWiderTypeAndRoundsToIt) {
         {Add(Value(), Value(Integer{5})), Value(Integer{5})},
         {Add(Value(16777216.0f), Value(1.0f)), Value(16777216.0f)},
         {Subtract(Value(Long{-2147483647}), Value(Integer{1})), Value(Long{INT32_MIN})},
-        {Add(Value(Long{1}), Value(Integer{1})), Value(Long{2})}};
+        {Add(Value(Long{1}), Value(Integer{1})), Value(Long{2})},
+        {Add(Value(Long{1}), Value(Long{1})), Value(Long{2})}};
     for (std::size_t i = 0; i < std::size(rows); ++i)
         EXPECT_EQ(rows[i].first, rows[i].second) << "row " << i;
 }

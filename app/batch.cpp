@@ -50,6 +50,14 @@ CalcRequest ReadRequest(const Json& json) {
     return request;
 }
 
+// The answer to a line that is not a request.
+std::string RequestErrorLine(JsonWriter& json, const std::string& problem) {
+    json.key("error").beginObject();
+    json.key("kind").string("request").key("message").string(problem);
+    json.endObject().endObject();
+    return std::move(json.text());
+}
+
 } // namespace
 
 std::string AnswerRequestLine(std::string_view text, long long line, bool& valid) {
@@ -70,11 +78,8 @@ std::string AnswerRequestLine(std::string_view text, long long line, bool& valid
     } catch (const BadRequest& error) {
         problem = error.message;
     }
-    if (!valid) {
-        json.key("error").beginObject();
-        json.key("kind").string("request").key("message").string(problem);
-        json.endObject();
-    }
+    if (!valid)
+        return RequestErrorLine(json, problem);
     json.endObject();
     return std::move(json.text());
 }
@@ -107,8 +112,9 @@ int RunBatch(const std::vector<std::string>& files, std::FILE* out) {
             bool valid = false;
             std::string answer;
             if (overlong) {
-                answer = R"({"line":)" + std::to_string(number) +
-                         R"(,"error":{"kind":"request","message":"the line is too long"}})";
+                JsonWriter json;
+                json.beginObject().key("line").number(number);
+                answer = RequestErrorLine(json, "the line is too long");
             } else if (text.find_first_not_of(" \t") == std::string_view::npos) {
                 continue; // a blank line asks nothing
             } else {

@@ -11,26 +11,31 @@
 namespace tenvo {
 namespace {
 
-// The width a line edit lays its text out in: the style's contents rectangle, less the text
-// margins and the two pixels QLineEdit keeps clear on each side, less one for the cursor.
-double TextRoom(const QLineEdit* box) {
+// The width of the line a line edit lays its text out in: the style's contents rectangle, less
+// the text margins and the two pixels QLineEdit keeps clear on each side.
+int LineWidth(const QLineEdit* box) {
     QStyleOptionFrame option;
     option.initFrom(box);
     option.rect = box->rect();
     option.lineWidth =
         box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
-    option.state |= QStyle::State_Sunken;
     const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);
-    return contents.width() - box->textMargins().left() - box->textMargins().right() - 4 - 1;
+    return contents.width() - box->textMargins().left() - box->textMargins().right() - 4;
+}
+
+// QLineEdit's own test of a text that needs no scrolling: its width, rounded to pixels, and a
+// pixel for the cursor fit in the line.
+bool Fits(const QString& figure, const QFont& font, int line) {
+    return qRound(QFontMetricsF(font).horizontalAdvance(figure)) + 1 <= line;
 }
 
 } // namespace
 
 void ShowFigure(QLineEdit* box, const QString& figure) {
     QFont font = box->parentWidget() ? box->parentWidget()->font() : QApplication::font();
-    const double room = TextRoom(box);
+    const int line = LineWidth(box);
     for (double size = font.pointSizeF();
-         size > kFigureFloorPointSize && QFontMetricsF(font).horizontalAdvance(figure) > room;) {
+         size > kFigureFloorPointSize && !Fits(figure, font, line);) {
         size = std::max(kFigureFloorPointSize, size - 0.5);
         font.setPointSizeF(size);
     }

@@ -2,6 +2,7 @@
 // The windows as a user meets them: every control there once with its caption, nothing outside
 // its window or on top of another, the tab order, the sizes, the names a screen reader reads,
 // the icon and the title picture.
+#include "ui/figure_box.h"
 #include "ui/program_look.h"
 #include "window_harness.h"
 
@@ -39,18 +40,19 @@ QList<QWidget*> Controls(QWidget* window) {
     return controls;
 }
 
-// Follows the focus chain from the window's first focus, naming each control that takes focus.
-QStringList FocusCycle(QWidget* window) {
-    QStringList names;
-    QWidget* start = window->focusWidget();
-    QWidget* w = start;
-    do {
-        if (w->isVisibleTo(window) && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
-            w->focusProxy() == nullptr && w != window)
-            names << w->objectName();
-        w = w->nextInFocusChain();
-    } while (w != start);
-    return names;
+// Whether a box shows its whole text: painted with the cursor at the end, it has not scrolled
+// the first character out of sight.
+bool ShowsWhole(QLineEdit* box) {
+    const int cursor = box->cursorPosition();
+    box->home(false);
+    box->grab();
+    const QRect start = box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    box->end(false);
+    box->grab();
+    box->home(false);
+    const bool whole = box->inputMethodQuery(Qt::ImCursorRectangle).toRect() == start;
+    box->setCursorPosition(cursor);
+    return whole;
 }
 
 QStringList Range(const char* prefix, int from, int to) {
@@ -120,6 +122,7 @@ private slots:
     void tabOrder_data();
     void tabOrder();
     void mainWindowDetails();
+    void figuresTakeTheLargestSizeThatFits();
     void titlePictureIsDrawn();
     void qtTextsAreJapanese();
 };
@@ -165,6 +168,8 @@ void LayoutTest::windows() {
         QVERIFY(accessible && !accessible->text(QAccessible::Name).isEmpty());
         if (auto* button = qobject_cast<QPushButton*>(control))
             QVERIFY(!button->isDefault() && !button->autoDefault()); // Enter presses nothing
+        if (auto* label = qobject_cast<QLabel*>(control)) // captions read from the top left
+            QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop);
         // Nothing a user can click into lies on top of another such control.
         if (!(control->focusPolicy() & Qt::ClickFocus) || !control->isVisibleTo(form))
             continue;
@@ -177,6 +182,19 @@ void LayoutTest::windows() {
             QVERIFY2(!a.intersects(b),
                      qPrintable(control->objectName() + " overlaps " + other->objectName()));
         }
+    }
+    if (window == QLatin1String("Form1") || window == QLatin1String("Form4"))
+        return;
+    // Entry k's caption lies level with its box, on its left; in the odds window, above it.
+    const bool odds = window == QLatin1String("Form2");
+    for (int k = 1; k <= 20; ++k) {
+        const QWidget* caption =
+            Child(form, qPrintable(QStringLiteral("Label%1").arg(!odds && k >= 7 ? k + 1 : k)));
+        const QWidget* box =
+            Child(form, qPrintable(QStringLiteral("Text%1").arg(odds ? k + 1 : k)));
+        QVERIFY2(odds ? caption->x() == box->x() && caption->y() < box->y()
+                      : caption->y() == box->y() && caption->x() < box->x(),
+                 qPrintable(caption->objectName()));
     }
 }
 
@@ -200,8 +218,7 @@ void LayoutTest::tabOrder() {
     harness.navigator->show(form);
     QVERIFY(QTest::qWaitForWindowActive(form));
     QCOMPARE(QApplication::focusWidget()->objectName(), cycle.front());
-    QCOMPARE(FocusCycle(form), cycle);
-    // Tab really walks that order, and comes round to the start.
+    // Tab walks that order, and comes round to the start.
     for (int i = 1; i <= cycle.size(); ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget()->objectName(), cycle[i % cycle.size()]);
@@ -233,6 +250,29 @@ void LayoutTest::mainWindowDetails() {
         QCOMPARE(Child(form, message)->palette().color(QPalette::Base), menu);
         QVERIFY(!Child<QLineEdit>(form, message)->hasFrame());
     }
+}
+
+// Whatever the width of its box, a figure is drawn in the largest half-point size that shows it
+// whole, and never below the floor, where a figure still too wide shows from its sign.
+void LayoutTest::figuresTakeTheLargestSizeThatFits() {
+    QWidget window;
+    QLineEdit box(&window);
+    const double full = window.font().pointSizeF();
+    for (const char* figure : {"-589464992", "5001000"})
+        for (int width = 20; width <= 100; ++width) {
+            box.resize(width, 25);
+            ShowFigure(&box, QString::fromLatin1(figure));
+            const double size = box.font().pointSizeF();
+            QVERIFY(size >= kFigureFloorPointSize && size <= full);
+            QCOMPARE(box.cursorPosition(), 0);
+            QVERIFY2(size == kFigureFloorPointSize || ShowsWhole(&box), figure);
+            if (size < full) {
+                QFont larger = box.font();
+                larger.setPointSizeF(size + 0.5);
+                box.setFont(larger);
+                QVERIFY2(!ShowsWhole(&box), figure);
+            }
+        }
 }
 
 // The title picture is drawn unscaled at the top left, and has a twin for a scale factor of 2.

@@ -92,7 +92,6 @@ int StartUp(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("tenvo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TENVO_VERSION));
     QCoreApplication::setOrganizationName(QStringLiteral("Tenvo"));
-    QCoreApplication::setOrganizationDomain(QStringLiteral("tenvo.org"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TENVO_APP_ID));
 
     QString error;

@@ -97,6 +97,9 @@ TEST(Tenvo, TheTourGoesWhereItIsToldButNeverThroughALink) {
     run = Tenvo("--sample-tour " + (base / "victim").string()); // a file is no folder
     EXPECT_EQ(run.status, 2);
     EXPECT_NE(run.err.find("is not a folder"), std::string::npos) << run.err;
+    run = Tenvo("--sample-tour " + (base / "victim" / "pictures").string());
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("cannot make the folder"), std::string::npos) << run.err;
 
     // A picture that cannot be written is said, and the tour fails.
     fs::remove(folder / "2-main.png");

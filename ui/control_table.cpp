@@ -24,7 +24,6 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     case ControlKind::PushButton: {
         auto* button = new QPushButton(text, parent);
         button->setAutoDefault(false);
-        button->setDefault(false);
         return button;
     }
     case ControlKind::TextBox:

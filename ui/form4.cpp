@@ -28,7 +28,6 @@ Form4::Form4(Navigator& navigator)
     CreateControls(this, kControls);
     Command1 = FindControl<QPushButton>(this, "Command1");
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
-    Command1->setFocus();
 }
 
 void Form4::Command1_Click() {

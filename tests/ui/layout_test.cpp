@@ -261,6 +261,7 @@ void LayoutTest::figuresTakeTheLargestSizeThatFits() {
     for (const char* figure : {"-589464992", "5001000"})
         for (int width = 20; width <= 100; ++width) {
             box.resize(width, 25);
+            box.setFrame(width % 2); // with a frame and without
             ShowFigure(&box, QString::fromLatin1(figure));
             const double size = box.font().pointSizeF();
             QVERIFY(size >= kFigureFloorPointSize && size <= full);

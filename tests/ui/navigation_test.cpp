@@ -403,7 +403,7 @@ void NavigationTest::pasteFillsTheFollowingBoxes() {
 void NavigationTest::closingWindowsKeepsOddsAndCount() {
     Harness h;
     Road road{h};
-    Reach(road, Odds);
+    Reach(road, Odds, QStringLiteral("20"));
     Navigator& n = *h.navigator;
     Type(n.form2()->entryBox(12), QStringLiteral("9"));
     n.form2()->close();
@@ -414,13 +414,13 @@ void NavigationTest::closingWindowsKeepsOddsAndCount() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCOMPARE(VisibleWindows(), QStringList{"Form2"});
     QCOMPARE(h.quits, 0);
-    road.odds({"3", "4", "7"});
+    road.odds(QStringList(20, QStringLiteral("40")));
     QCOMPARE(VisibleWindows(), QStringList{"Form1"});
-    QCOMPARE(Child<QComboBox>(n.form1(), "Combo1")->currentText(), QStringLiteral("3"));
+    QCOMPARE(Child<QComboBox>(n.form1(), "Combo1")->currentText(), QStringLiteral("20"));
     QCOMPARE(Child<QComboBox>(n.form1(), "Combo1")->count(), 20);
     QCOMPARE(Child<QLineEdit>(n.form1(), "Text1")->text(), QStringLiteral("Text1"));
     road.result();
-    QCOMPARE(BoxTexts(n.form3(), 1, 3), (QStringList{"2400", "1900", "1000"}));
+    QCOMPARE(BoxTexts(n.form3(), 1, 3), (QStringList{"1000", "1000", "1000"}));
     QVERIFY(h.messages.isEmpty());
 }
 

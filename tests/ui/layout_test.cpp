@@ -143,9 +143,8 @@ void LayoutTest::windows() {
     Harness harness;
     QWidget* form = Window(*harness.navigator, window);
     QCOMPARE(form->windowTitle(), window);
-    QCOMPARE(form->objectName(), window);
     QCOMPARE(form->size(), clientSize);
-    QVERIFY(!form->windowIcon().pixmap(16).isNull()); // the task bar shows Tenvo's icon
+    QCOMPARE(form->windowIcon().availableSizes().size(), 5); // the task bar's sizes, all drawn
 
     const QList<QWidget*> controls = Controls(form);
     QStringList present;

@@ -14,9 +14,7 @@ LineReader::LineReader(int fd, std::size_t maxLine)
     , m_maxLine(maxLine)
     , m_buffer(maxLine + 64 * 1024) {}
 
-bool LineReader::fill(const std::function<void()>& beforeWait) {
-    if (m_eof)
-        return false;
+void LineReader::fill(const std::function<void()>& beforeWait) {
     if (m_begin > 0) { // keep the partial line at the front
         std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
         m_end -= m_begin;
@@ -28,13 +26,13 @@ bool LineReader::fill(const std::function<void()>& beforeWait) {
         const ssize_t n = ::read(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
         if (n > 0) {
             m_end += static_cast<std::size_t>(n);
-            return true;
+            return;
         }
         if (n < 0 && errno == EINTR)
             continue;
         m_failed = n < 0;
         m_eof = true;
-        return false;
+        return;
     }
 }
 

@@ -22,7 +22,7 @@ public:
     bool failed() const { return m_failed; }
 
 private:
-    bool fill(const std::function<void()>& beforeWait);
+    void fill(const std::function<void()>& beforeWait);
 
     int m_fd;
     std::size_t m_maxLine;

@@ -43,16 +43,13 @@ QList<QWidget*> Controls(QWidget* window) {
 // Whether a box shows its whole text: painted with the cursor at the end, it has not scrolled
 // the first character out of sight.
 bool ShowsWhole(QLineEdit* box) {
-    const int cursor = box->cursorPosition();
     box->home(false);
     box->grab();
     const QRect start = box->inputMethodQuery(Qt::ImCursorRectangle).toRect();
     box->end(false);
     box->grab();
     box->home(false);
-    const bool whole = box->inputMethodQuery(Qt::ImCursorRectangle).toRect() == start;
-    box->setCursorPosition(cursor);
-    return whole;
+    return box->inputMethodQuery(Qt::ImCursorRectangle).toRect() == start;
 }
 
 QStringList Range(const char* prefix, int from, int to) {

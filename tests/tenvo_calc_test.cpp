@@ -50,12 +50,12 @@ INSTANTIATE_TEST_SUITE_P(
                      List({"7200", "7600", "7000"}, "0") +
                      R"(,"losing_entries":[],"combined_odds":"1.32"})"},
         // The odds are priced as whole numbers, 1.74975 as 2, but paid out as typed; a loss of
-        // 1 is a loss.
-        JsonCase{"ALosingEntry", "1.74975 4.3 7.6", 0,
+        // 1 is a loss, a profit of 0 is none.
+        JsonCase{"ALosingEntry", "1.74975 3.5 7.6", 0,
                  R"({"count":3,"outcome":"accepted","average":"4.666667","stakes":)" +
                      List({"4000", "2000", "1000"}, "0") + R"(,"total":"7000","profits":)" +
-                     List({"-1", "1600", "600"}, "-7000") + R"(,"payouts":)" +
-                     List({"6999", "8600", "7600"}, "0") +
+                     List({"-1", "0", "600"}, "-7000") + R"(,"payouts":)" +
+                     List({"6999", "7000", "7600"}, "0") +
                      R"(,"losing_entries":[1],"combined_odds":"0.99"})"},
         // Negative odds price a negative stake, and the total with it.
         JsonCase{"NegativeOddsArePriced", "-- -1 10", 0,

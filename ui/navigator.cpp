@@ -71,10 +71,6 @@ Form5* Navigator::form5() { return loaded(m_form5); }
 
 Form5* Navigator::loadedForm5() const { return m_form5; }
 
-bool Navigator::isLoaded(const QWidget* window) const {
-    return window && windows().contains(window);
-}
-
 void Navigator::show(QWidget* window) {
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);

@@ -43,8 +43,6 @@ public:
     Form4* form4();
     Form5* form5();
 
-    // Whether a window is loaded now; closing it with its close box unloads it.
-    bool isLoaded(const QWidget* window) const;
     // The profit window when it is loaded, without loading it.
     Form5* loadedForm5() const;
 

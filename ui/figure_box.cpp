@@ -16,7 +16,6 @@ namespace {
 int LineWidth(const QLineEdit* box) {
     QStyleOptionFrame option;
     option.initFrom(box);
-    option.rect = box->rect();
     option.lineWidth =
         box->hasFrame() ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, box) : 0;
     const QRect contents = box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box);

@@ -95,7 +95,7 @@ bench)
     build release
     build-release/bench/core_bench
     python3 bench/startup.py build-release 15
-    python3 bench/batch_bench.py build-release/app/tenvo-calc
+    python3 bench/batch_bench.py build-release/cli/tenvo-calc
     ;;
 package)
     install_missing

@@ -2,11 +2,6 @@
 // The sample tour: clicks the buttons a user would click and photographs each window.
 #include "app/sample_tour.h"
 
-#include "ui/form1.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form4.h"
-#include "ui/form5.h"
 #include "ui/navigator.h"
 
 #include <QApplication>
@@ -86,27 +81,30 @@ int RunSampleTour(const std::optional<QString>& wanted) {
                             std::fprintf(stderr, "%s\n", text.toUtf8().constData());
                         });
     navigator.start();
-    bool saved = Save(navigator.form4(), folder, QStringLiteral("1-title.png"));
-    Click(navigator.form4(), "Command1");
-    navigator.form1()
-        ->findChild<QComboBox*>(QStringLiteral("Combo1"))
-        ->setEditText(QStringLiteral("3"));
-    saved &= Save(navigator.form1(), folder, QStringLiteral("2-main.png"));
-    Click(navigator.form1(), "Command3");
-    const char* odds[] = {"3", "4", "7"};
+    QWidget* const title = navigator.window(FormId::Form4);
+    bool saved = Save(title, folder, QStringLiteral("1-title.png"));
+    Click(title, "Command1");
+    QWidget* const main = navigator.window(FormId::Form1);
+    main->findChild<QComboBox*>(QStringLiteral("Combo1"))->setEditText(QStringLiteral("3"));
+    saved &= Save(main, folder, QStringLiteral("2-main.png"));
+    Click(main, "Command3");
+    QWidget* const odds = navigator.window(FormId::Form2);
+    const char* typed[] = {"3", "4", "7"}; // entries 1 to 3: boxes Text2 to Text4
     for (int k = 1; k <= 3; ++k)
-        navigator.form2()->entryBox(k)->setText(QString::fromLatin1(odds[k - 1]));
-    saved &= Save(navigator.form2(), folder, QStringLiteral("3-odds.png"));
-    Click(navigator.form2(), "Command1");
-    saved &= Save(navigator.form1(), folder, QStringLiteral("4-result.png"));
-    Click(navigator.form1(), "Command1");
-    if (!navigator.form3()->isVisible()) { // the odds 3, 4, 7 are accepted
+        odds->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(k + 1))
+            ->setText(QString::fromLatin1(typed[k - 1]));
+    saved &= Save(odds, folder, QStringLiteral("3-odds.png"));
+    Click(odds, "Command1");
+    saved &= Save(main, folder, QStringLiteral("4-result.png"));
+    Click(main, "Command1");
+    QWidget* const stakes = navigator.window(FormId::Form3);
+    if (!stakes->isVisible()) { // the odds 3, 4, 7 are accepted
         std::fprintf(stderr, "tenvo: the sample calculation was not accepted\n");
         return 1;
     }
-    saved &= Save(navigator.form3(), folder, QStringLiteral("5-stakes.png"));
-    Click(navigator.form3(), "Command3");
-    saved &= Save(navigator.form5(), folder, QStringLiteral("6-profits.png"));
+    saved &= Save(stakes, folder, QStringLiteral("5-stakes.png"));
+    Click(stakes, "Command3");
+    saved &= Save(navigator.window(FormId::Form5), folder, QStringLiteral("6-profits.png"));
     std::printf("Pictures saved in %s\n", qPrintable(path));
     if (!saved)
         std::fprintf(stderr, "tenvo: some pictures could not be saved in %s\n", qPrintable(path));

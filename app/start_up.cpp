@@ -5,7 +5,6 @@
 
 #include "app/first_paint.h"
 #include "app/sample_tour.h"
-#include "ui/form4.h"
 #include "ui/navigator.h"
 #include "ui/program_look.h"
 
@@ -18,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <variant>
 
 namespace tenvo {
 namespace {
@@ -54,8 +54,12 @@ struct Command {
     std::optional<QString> sampleTour;
 };
 
-// The command line, or an error text for a usage error.
-std::optional<Command> ReadCommandLine(int argc, char** argv, QString& error) {
+// What is wrong with a command line, in a sentence for its user.
+struct UsageError {
+    QString message;
+};
+
+std::variant<Command, UsageError> ReadCommandLine(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -72,14 +76,11 @@ std::optional<Command> ReadCommandLine(int argc, char** argv, QString& error) {
                               : QCommandLineOption(QString::fromLatin1(name), QString(),
                                                    QStringLiteral("value")));
     }
-    if (!parser.parse(arguments)) {
-        error = parser.errorText();
-        return std::nullopt;
-    }
-    if (!parser.positionalArguments().isEmpty()) {
-        error = QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0]);
-        return std::nullopt;
-    }
+    if (!parser.parse(arguments))
+        return UsageError{parser.errorText()};
+    if (!parser.positionalArguments().isEmpty())
+        return UsageError{
+            QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0])};
     Command command{parser.isSet(help), parser.isSet(version), std::nullopt};
     if (parser.isSet(tour))
         command.sampleTour = parser.value(tour);
@@ -94,30 +95,30 @@ int StartUp(int argc, char** argv) {
     QCoreApplication::setOrganizationName(QStringLiteral("Tenvo"));
     QGuiApplication::setDesktopFileName(QStringLiteral(TENVO_APP_ID));
 
-    QString error;
-    const std::optional<Command> command = ReadCommandLine(argc, argv, error);
-    if (!command) {
+    const auto read = ReadCommandLine(argc, argv);
+    if (const auto* error = std::get_if<UsageError>(&read)) {
         std::fprintf(stderr, "tenvo: %s\nTry 'tenvo --help' for more information.\n",
-                     qPrintable(error));
+                     qPrintable(error->message));
         return 2;
     }
-    if (command->help) {
+    const Command& command = std::get<Command>(read);
+    if (command.help) {
         std::fputs(kHelp, stdout);
         return 0;
     }
-    if (command->version) {
+    if (command.version) {
         std::printf("tenvo %s\n", qPrintable(QCoreApplication::applicationVersion()));
         return 0;
     }
 
     const bool hasDisplay =
         std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
-    const bool tour = command->sampleTour || !hasDisplay;
+    const bool tour = command.sampleTour || !hasDisplay;
     // Qt looks for the session's runtime folder as it starts; a machine without a session has
     // none, so the tour lends it a private one for the run.
     std::optional<QTemporaryDir> runtime;
     if (tour) {
-        if (!command->sampleTour)
+        if (!command.sampleTour)
             std::puts("No display found: saving pictures of a sample calculation instead.");
         qputenv("QT_QPA_PLATFORM", "offscreen");
         if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.emplace().isValid())
@@ -127,10 +128,10 @@ int StartUp(int argc, char** argv) {
     QApplication::setQuitOnLastWindowClosed(false); // the navigator decides when Tenvo ends
     InstallJapaneseQtTexts();
     if (tour)
-        return RunSampleTour(command->sampleTour);
+        return RunSampleTour(command.sampleTour);
     Navigator navigator;
     navigator.start();
-    ReportFirstPaint(navigator.form4());
+    ReportFirstPaint(navigator.window(FormId::Form4));
     return app.exec();
 }
 

@@ -1,11 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The core's speed: a whole 20-entry calculation, and text conversion alone.
-#include "core/calculation_state.h"
+#include "core/calculation.h"
 #include "core/number_text.h"
-#include "core/odds_evaluation.h"
-#include "core/profit_table.h"
-#include "core/result_check.h"
-#include "core/stake_table.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,18 +19,12 @@ CalculationState Loaded() {
     return state;
 }
 
-// Evaluate, check, price and profit, as one accepted result and one profit press do. Every
-// round starts from the odds texts again, so the state can be reused.
+// Evaluate, check, price and profit on a fresh state, as tenvo-calc does for every request.
 void WholeCalculation(benchmark::State& run) {
-    CalculationState state = Loaded();
+    CalculationState state;
     for (auto _ : run) {
-        EvaluateOdds(kOdds, state);
-        const CheckVerdict verdict = CheckResult(state);
-        const StakeTable stakes = ComputeStakeTable(state);
-        const ProfitTable profits = ComputeProfitTable(state);
-        benchmark::DoNotOptimize(verdict);
-        benchmark::DoNotOptimize(stakes);
-        benchmark::DoNotOptimize(profits);
+        const PricedResult result = Calculate(20, kOdds, state);
+        benchmark::DoNotOptimize(result);
     }
 }
 BENCHMARK(WholeCalculation);

@@ -9,8 +9,14 @@
 
 namespace tenvo {
 
-constexpr int kEntryCount = 20;     // entries are numbered 1 to 20
-constexpr int kEntryArraySize = 40; // indices 0 to 39; index 0 and 21 to 39 hold spare zeros
+// The entries of a bet, numbered 1 to 20: the odds boxes, and the most a count may be.
+constexpr int kEntryCount = 20;
+
+// The entry arrays hold 40 elements, indices 0 to 39, and entry k uses index k. Index 0 and
+// indices 21 to 39 are never written. The room above 20 is not idle: a count above 20 makes
+// the stake table read element 21, still the Integer 0, and stop there dividing by zero,
+// rather than read past the array.
+constexpr int kEntryArraySize = 40;
 
 // A plain value: copying a state copies both entry arrays, so a copy can be worked on and
 // kept only when an operation succeeds.

@@ -9,7 +9,7 @@ namespace tenvo {
 std::optional<Integer> ReadItemCount(std::string_view text) {
     try {
         const Integer count = ToInteger(text);
-        if (count >= 1 && count <= kMaxItemCount)
+        if (count >= 1 && count <= kEntryCount)
             return count;
     } catch (const RuntimeError&) {
     }

@@ -2,14 +2,13 @@
 // The number of entries a bet may have, read from the count field.
 #pragma once
 
-#include "core/value.h"
+#include "core/calculation_state.h"
 
 #include <optional>
 #include <string_view>
 
 namespace tenvo {
 
-inline constexpr int kMaxItemCount = 20;
 inline constexpr const char* kItemCountMessage =
     "入力項目数には 1 から 20 までの数を入力してください。";
 

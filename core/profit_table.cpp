@@ -7,6 +7,7 @@
 #include <cmath>
 
 namespace tenvo {
+
 namespace {
 
 Value Payout(const CalculationState& state, int k) {
@@ -14,27 +15,27 @@ Value Payout(const CalculationState& state, int k) {
                     Value(Integer{1000}));
 }
 
-template <class F> Long AtOddsEntry(const CalculationState& state, int k, F&& f) {
+Long Profit(const Value& payout, const CalculationState& state) {
+    return ToLong(Subtract(payout, Value(state.TotalStake)));
+}
+
+template <class F> auto AtOddsEntry(const CalculationState& state, int k, F&& f) {
     return AtEntry(
         k, [&] { return state.EnteredOdds.at(k).text(); }, std::forward<F>(f));
 }
 
 } // namespace
 
-Long EntryPayout(const CalculationState& state, int k) {
-    return AtOddsEntry(state, k, [&] { return ToLong(Payout(state, k)); });
+EntryReturn EntryPayoutAndProfit(const CalculationState& state, int k) {
+    return AtOddsEntry(state, k, [&] {
+        const Value payout = Payout(state, k);
+        const Long profit = Profit(payout, state);
+        return EntryReturn{ToLong(payout), profit};
+    });
 }
 
 Long EntryProfit(const CalculationState& state, int k) {
-    return AtOddsEntry(state, k,
-                       [&] { return ToLong(Subtract(Payout(state, k), Value(state.TotalStake))); });
-}
-
-ProfitTable ComputeProfitTable(const CalculationState& state) {
-    ProfitTable table{};
-    for (int k = 1; k <= kEntryCount; ++k)
-        table[static_cast<std::size_t>(k - 1)] = EntryProfit(state, k);
-    return table;
+    return AtOddsEntry(state, k, [&] { return Profit(Payout(state, k), state); });
 }
 
 std::optional<std::int64_t> CombinedOddsHundredths(Long payout, Single total) {

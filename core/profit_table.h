@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// What the bettor gains or loses in all if a given entry wins.
+// What the bettor gets back, and gains or loses in all, if a given entry wins.
 #pragma once
 
 #include "core/calculation_state.h"
@@ -11,17 +11,20 @@
 namespace tenvo {
 
 using ProfitTable = std::array<Long, kEntryCount>;
+using PayoutTable = std::array<Long, kEntryCount>;
 
-// (EnteredOdds(k) x EntryValues(k)) x 1000, what entry k pays back if it wins, each step in
-// the type the Value rules give it, rounded half to even to a Long. Reads the state only.
-Long EntryPayout(const CalculationState& state, int k);
+struct EntryReturn {
+    Long payout; // (EnteredOdds(k) x EntryValues(k)) x 1000
+    Long profit; // the payout less TotalStake
+};
 
-// ((EnteredOdds(k) x EntryValues(k)) x 1000) - TotalStake, each step in the type the Value
-// rules give it, rounded half to even to a Long. Reads the state only.
+// Entry k's payout, computed once, and its profit taken from it: ((EnteredOdds(k) x
+// EntryValues(k)) x 1000) - TotalStake, each step in the type the Value rules give it, each
+// figure rounded half to even to a Long, the profit first. Reads the state only.
+EntryReturn EntryPayoutAndProfit(const CalculationState& state, int k);
+
+// The profit alone, as the profit window shows it.
 Long EntryProfit(const CalculationState& state, int k);
-
-// EntryProfit for entries 1 to 20, in that order; the first failing entry stops it.
-ProfitTable ComputeProfitTable(const CalculationState& state);
 
 // The combined odds of a bet, payout / total, in hundredths rounded down exactly, so that it
 // never promises more than the bet pays; nothing for a total of 0.

@@ -10,7 +10,7 @@ namespace tenvo {
 
 enum class CheckOutcome { NotReady, Rejected, ZeroAverage, Accepted };
 
-// The two messages of a rejection, for the main window's Text2 and Text3.
+// The two messages of a rejection, the first line and the second.
 inline constexpr const char* kFirstRejectionMessage = "適切な組み合わせは存在しまん";
 inline constexpr const char* kSecondRejectionMessage = "倍率のより高いものを入力してください";
 

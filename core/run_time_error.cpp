@@ -2,43 +2,34 @@
 // Numbers, descriptions and the user's message for run-time errors.
 #include "core/run_time_error.h"
 
+#include <iterator>
+
 namespace tenvo {
+namespace {
 
-int RuntimeError::number() const {
-    switch (m_kind) {
-    case ErrorKind::Overflow:
-        return 6;
-    case ErrorKind::DivisionByZero:
-        return 11;
-    case ErrorKind::TypeMismatch:
-        return 13;
-    }
-    return 0;
-}
+struct ErrorRow {
+    ErrorKind kind;
+    int number;              // what a user looks the error up by
+    const char* description; // shown under the number
+    const char* name;        // stable, for scripts
+};
 
-const char* RuntimeError::description() const {
-    switch (m_kind) {
-    case ErrorKind::Overflow:
-        return "オーバーフローしました。";
-    case ErrorKind::DivisionByZero:
-        return "0 で除算しました。";
-    case ErrorKind::TypeMismatch:
-        return "型が一致しません。";
-    }
-    return "";
-}
+// One row per ErrorKind, in the order of the enum.
+constexpr ErrorRow kErrors[] = {
+    {ErrorKind::Overflow, 6, "オーバーフローしました。", "overflow"},
+    {ErrorKind::DivisionByZero, 11, "0 で除算しました。", "division-by-zero"},
+    {ErrorKind::TypeMismatch, 13, "型が一致しません。", "type-mismatch"},
+};
+static_assert(std::size(kErrors) == 3 && kErrors[1].kind == ErrorKind::DivisionByZero &&
+              kErrors[2].kind == ErrorKind::TypeMismatch);
 
-const char* RuntimeError::kindName() const {
-    switch (m_kind) {
-    case ErrorKind::Overflow:
-        return "overflow";
-    case ErrorKind::DivisionByZero:
-        return "division-by-zero";
-    case ErrorKind::TypeMismatch:
-        return "type-mismatch";
-    }
-    return "";
-}
+const ErrorRow& RowOf(ErrorKind kind) { return kErrors[static_cast<std::size_t>(kind)]; }
+
+} // namespace
+
+int RuntimeError::number() const { return RowOf(m_kind).number; }
+const char* RuntimeError::description() const { return RowOf(m_kind).description; }
+const char* RuntimeError::kindName() const { return RowOf(m_kind).name; }
 
 void RuntimeError::setPlace(int entry, std::optional<std::string> text) {
     if (m_entry)

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer target: arbitrary bytes as the count and twenty odds texts, through every
 // calculation. Each input must end in figures or a run-time error, and the figures must hold.
-#include "core/calculation_state.h"
+#include "core/calculation.h"
 #include "core/number_text.h"
-#include "core/odds_evaluation.h"
-#include "core/profit_table.h"
-#include "core/result_check.h"
 #include "core/run_time_error.h"
-#include "core/stake_table.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -57,6 +56,28 @@ void CheckStakes(const CalculationState& state, const StakeTable& table) {
         Require(table.EntryAmounts[k - 1] == Value(Integer{0}), "entries outside the bet show 0");
 }
 
+// Each profit is the payout less the total, each rounded once; the losing entries and the
+// combined odds follow from them.
+void CheckReturns(const CalculationState& state, const PricedResult& result) {
+    std::optional<Long> smallest;
+    std::vector<int> losing;
+    for (int k = 1; k <= kEntryCount; ++k) {
+        const Long payout = result.payouts[k - 1], profit = result.profits[k - 1];
+        Require(profit == EntryProfit(state, k), "the profit is the profit window's");
+        const double exact = static_cast<double>(payout) - static_cast<double>(state.TotalStake);
+        Require(std::fabs(exact - profit) <= 1.0, "the profit is the payout less the total");
+        if (k > state.ItemCount)
+            continue;
+        if (profit < 0)
+            losing.push_back(k);
+        smallest = std::min(smallest.value_or(payout), payout);
+    }
+    Require(result.losingEntries == losing, "the losing entries are those with a loss");
+    Require(result.combinedOddsHundredths ==
+                CombinedOddsHundredths(smallest.value_or(0), state.TotalStake),
+            "the combined odds come from the smallest payout");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -76,19 +97,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckRoundTrip(line);
 
     CalculationState state;
-    CreateEntryArrays(state);
     try {
-        state.ItemCount = ToInteger(lines.front());
-        EvaluateOdds(texts, state);
-        Require(state.CalcReady == 1, "a completed evaluation is ready");
-        if (CheckResult(state).outcome != CheckOutcome::Accepted)
+        const PricedResult result = Calculate(ToInteger(lines.front()), texts, state);
+        const CheckOutcome outcome = result.verdict.outcome;
+        Require(outcome != CheckOutcome::NotReady, "a completed evaluation is judged");
+        Require(state.CalcReady == (outcome == CheckOutcome::Rejected ? 0 : 1),
+                "only a rejection clears CalcReady");
+        if (!result.accepted())
             return 0;
-        const StakeTable table = ComputeStakeTable(state);
         Require(state.ItemCount >= 1 && state.ItemCount <= kEntryCount,
                 "only a count of 1 to 20 can be priced");
-        CheckStakes(state, table);
-        const ProfitTable once = ComputeProfitTable(state);
-        Require(once == ComputeProfitTable(state), "the profit table reads the state only");
+        CheckStakes(state, result.stakes);
+        CheckReturns(state, result);
     } catch (const RuntimeError& error) {
         Require(error.number() == 6 || error.number() == 11 || error.number() == 13,
                 "one of the three run-time errors");

@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The four calculations on the state: worked examples, error points and what they leave behind.
-#include "core/calculation_state.h"
+#include "core/calculation.h"
 #include "core/odds_evaluation.h"
-#include "core/profit_table.h"
-#include "core/result_check.h"
 #include "core/run_time_error.h"
-#include "core/stake_table.h"
 
 #include <gtest/gtest.h>
 
@@ -63,12 +60,13 @@ TEST(StakeTable, EntriesLeftFromALargerBetAreReset) {
     ComputeStakeTable(state);
     state.ItemCount = 3;
     EvaluateOdds(Boxes({"3", "4", "7", "9", "8"}), state);
-    EXPECT_EQ(TextsOf(ComputeStakeTable(state).EntryAmounts), Row({"2400", "1900", "1000"}, "0"));
+    const PricedResult result = PriceResult(state);
+    EXPECT_EQ(TextsOf(result.stakes.EntryAmounts), Row({"2400", "1900", "1000"}, "0"));
     for (int k = 4; k <= kEntryCount; ++k) {
         EXPECT_EQ(state.EntryValues.at(k), Value(Integer{0})) << k;
         EXPECT_EQ(state.EnteredOdds.at(k), Value(Integer{0})) << k;
     }
-    EXPECT_EQ(TextsOf(ComputeProfitTable(state)), Row({"1900", "2300", "1700"}, "-5300"));
+    EXPECT_EQ(TextsOf(result.profits), Row({"1900", "2300", "1700"}, "-5300"));
 }
 
 TEST(StakeTable, FailsAtTheEntryWhoseOddsRoundToZero) {

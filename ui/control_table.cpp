@@ -2,11 +2,8 @@
 // Creating controls from a layout table.
 #include "ui/control_table.h"
 
-#include "ui/program_look.h"
-
 #include <QComboBox>
 #include <QGroupBox>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,10 +65,6 @@ void CreateControls(QWidget* window, std::span<const ControlRow> table) {
     }
 }
 
-} // namespace tenvo
-
-namespace tenvo {
-
 EntryBoxes FindEntryBoxes(QWidget* window, int firstNumber, const char* what) {
     EntryBoxes boxes{};
     for (int k = 1; k <= kEntryCount; ++k) {
@@ -81,13 +74,6 @@ EntryBoxes FindEntryBoxes(QWidget* window, int firstNumber, const char* what) {
         boxes[static_cast<std::size_t>(k - 1)] = box;
     }
     return boxes;
-}
-
-void SetUpWindow(QWidget* window, const char* title, int width, int height, bool keepOnClose) {
-    window->setWindowTitle(QString::fromUtf8(title));
-    window->setWindowIcon(ProgramIcon());
-    window->resize(Pixels(width), Pixels(height));
-    window->setAttribute(Qt::WA_DeleteOnClose, !keepOnClose);
 }
 
 } // namespace tenvo

@@ -7,10 +7,10 @@
 #include <QString>
 #include <QWidget>
 
-class QLineEdit;
-
 #include <array>
 #include <span>
+
+class QLineEdit;
 
 namespace tenvo {
 
@@ -46,14 +46,5 @@ EntryBoxes FindEntryBoxes(QWidget* window, int firstNumber, const char* what);
 template <class Control> Control* FindControl(QWidget* window, const char* name) {
     return window->findChild<Control*>(QString::fromLatin1(name));
 }
-
-} // namespace tenvo
-
-namespace tenvo {
-
-// A top-level window of the given title and client-area size in twips. Unless keepOnClose,
-// its close box unloads it: the window and everything it holds are discarded.
-void SetUpWindow(QWidget* window, const char* title, int width, int height,
-                 bool keepOnClose = false);
 
 } // namespace tenvo

@@ -2,16 +2,12 @@
 // The main window.
 #include "ui/form1.h"
 
+#include "core/calculation.h"
 #include "core/item_count.h"
-#include "core/profit_table.h"
-#include "core/result_check.h"
 #include "core/run_time_error.h"
-#include "core/stake_table.h"
 #include "ui/control_table.h"
-#include "ui/form2.h"
-#include "ui/form3.h"
-#include "ui/form5.h"
 #include "ui/navigator.h"
+#include "ui/set_up_window.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -76,12 +72,12 @@ Form1::Form1(Navigator& navigator)
 }
 
 void Form1::Form_Load() {
-    for (int count = 1; count <= kMaxItemCount; ++count)
+    for (int count = 1; count <= kEntryCount; ++count)
         Combo1->addItem(QString::number(count));
     // After the close box and a reload, show the count still in use rather than the first item.
     const Integer count = m_navigator.state().ItemCount;
-    Combo1->setEditText(count >= 1 && count <= kMaxItemCount ? QString::number(count)
-                                                             : Combo1->itemText(0));
+    Combo1->setEditText(count >= 1 && count <= kEntryCount ? QString::number(count)
+                                                           : Combo1->itemText(0));
     // The entry arrays are made once per run: reloading this window must not throw away the
     // odds that were just evaluated.
     if (m_navigator.state().EntryValues == Value())
@@ -91,36 +87,28 @@ void Form1::Form_Load() {
 void Form1::Command1_Click() {
     // Check and price on a copy, so that an error leaves the state and every window as it was.
     CalculationState next = m_navigator.state();
-    CheckVerdict verdict;
-    StakeTable stakes;
-    ProfitTable profits{};
+    PricedResult result;
     try {
-        verdict = CheckResult(next);
-        if (verdict.outcome == CheckOutcome::Accepted) {
-            stakes = ComputeStakeTable(next); // once per accepted result: it turns odds into stakes
-            profits = ComputeProfitTable(next);
-        }
+        result = PriceResult(next);
     } catch (const RuntimeError& error) {
         m_navigator.reportError(this, error);
         return;
     }
-    if (verdict.outcome == CheckOutcome::NotReady)
+    const CheckOutcome outcome = result.verdict.outcome;
+    if (outcome == CheckOutcome::NotReady)
         return;
-    m_navigator.state() = next;
-    if (verdict.outcome == CheckOutcome::Rejected) {
+    m_navigator.state() = std::move(next);
+    const QString average = QString::fromStdString(result.verdict.averageText);
+    if (outcome == CheckOutcome::Rejected) {
         Text2->setText(QString::fromUtf8(kFirstRejectionMessage));
         Text3->setText(QString::fromUtf8(kSecondRejectionMessage));
-    } else if (verdict.outcome == CheckOutcome::Accepted) {
+    } else if (outcome == CheckOutcome::Accepted) {
         m_navigator.hide(this);
         Text2->clear();
-        Form3* stakeWindow = m_navigator.form3();
-        stakeWindow->ShowTable(stakes, profits);
-        // A profit window left open must not show the profits of another table.
-        if (Form5* profitWindow = m_navigator.loadedForm5())
-            profitWindow->ShowProfits(profits);
-        m_navigator.show(stakeWindow);
+        m_navigator.setResult(std::move(result));
+        m_navigator.show(FormId::Form3);
     }
-    Text1->setText(QString::fromStdString(verdict.averageText));
+    Text1->setText(average);
 }
 
 void Form1::Command2_Click() { m_navigator.end(); }
@@ -134,7 +122,7 @@ void Form1::Command3_Click() {
         return;
     }
     m_navigator.state().ItemCount = *count;
-    m_navigator.show(m_navigator.form2());
+    m_navigator.show(FormId::Form2);
 }
 
 } // namespace tenvo

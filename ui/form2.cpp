@@ -5,8 +5,8 @@
 #include "core/odds_evaluation.h"
 #include "core/run_time_error.h"
 #include "ui/control_table.h"
-#include "ui/form1.h"
 #include "ui/navigator.h"
+#include "ui/set_up_window.h"
 
 #include <algorithm>
 
@@ -145,7 +145,7 @@ void Form2::Command1_Click() {
     }
     m_navigator.state() = std::move(next);
     m_navigator.hide(this);
-    m_navigator.show(m_navigator.form1());
+    m_navigator.show(FormId::Form1);
 }
 
 } // namespace tenvo

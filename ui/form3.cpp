@@ -2,12 +2,11 @@
 // The stake window.
 #include "ui/form3.h"
 
-#include "core/stake_table.h"
+#include "core/calculation.h"
 #include "ui/control_table.h"
 #include "ui/figure_box.h"
-#include "ui/form2.h"
-#include "ui/form5.h"
 #include "ui/navigator.h"
+#include "ui/set_up_window.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -85,26 +84,29 @@ Form3::Form3(Navigator& navigator)
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     Text21->setAccessibleName(QStringLiteral("投資合計金額"));
     m_amountBoxes.front()->setFocus();
+    Form_Load();
 }
 
-void Form3::ShowTable(const StakeTable& table, const ProfitTable& profits) {
-    m_profits = profits;
-    ShowFigure(Text21, QString::fromStdString(ToText(table.TotalAmount)));
+void Form3::Form_Load() {
+    if (const PricedResult* result = m_navigator.result())
+        ShowTable(*result);
+}
+
+void Form3::ShowTable(const PricedResult& result) {
+    ShowFigure(Text21, QString::fromStdString(ToText(result.stakes.TotalAmount)));
     for (std::size_t k = 0; k < m_amountBoxes.size(); ++k)
-        ShowFigure(m_amountBoxes[k], QString::fromStdString(ToText(table.EntryAmounts[k])));
+        ShowFigure(m_amountBoxes[k], QString::fromStdString(ToText(result.stakes.EntryAmounts[k])));
 }
 
 void Form3::Command1_Click() {
-    m_navigator.show(m_navigator.form2());
+    m_navigator.show(FormId::Form2);
     m_navigator.hide(this);
 }
 
 void Form3::Command2_Click() { m_navigator.end(); }
 
 void Form3::Command3_Click() {
-    Form5* profitWindow = m_navigator.form5();
-    profitWindow->ShowProfits(m_profits);
-    m_navigator.show(profitWindow);
+    m_navigator.show(FormId::Form5);
     m_navigator.hide(this);
 }
 

@@ -2,8 +2,6 @@
 // Form3: the stake window, the amount for every entry and the total investment.
 #pragma once
 
-#include "core/profit_table.h"
-
 #include "ui/control_table.h"
 
 #include <QWidget>
@@ -14,15 +12,15 @@ class QPushButton;
 namespace tenvo {
 
 class Navigator;
-struct StakeTable;
+struct PricedResult;
 
 class Form3 : public QWidget {
 public:
     explicit Form3(Navigator& navigator);
 
-    // Shows a freshly priced table, and keeps the profits that belong to it for the profit
-    // button.
-    void ShowTable(const StakeTable& table, const ProfitTable& profits);
+    void Form_Load(); // shows the navigator's table, when there is one
+    // Writes each entry's amount and the total investment of a priced result into the boxes.
+    void ShowTable(const PricedResult& result);
 
     void Command1_Click(); // "(&R)再計算": back to the odds window
     void Command2_Click(); // "(&E)End"
@@ -30,7 +28,6 @@ public:
 
 private:
     Navigator& m_navigator;
-    ProfitTable m_profits{};
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;

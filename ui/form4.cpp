@@ -3,8 +3,8 @@
 #include "ui/form4.h"
 
 #include "ui/control_table.h"
-#include "ui/form1.h"
 #include "ui/navigator.h"
+#include "ui/set_up_window.h"
 
 #include <QPainter>
 #include <QPushButton>
@@ -32,7 +32,7 @@ Form4::Form4(Navigator& navigator)
 
 void Form4::Command1_Click() {
     m_navigator.hide(this);
-    m_navigator.show(m_navigator.form1());
+    m_navigator.show(FormId::Form1);
 }
 
 void Form4::paintEvent(QPaintEvent*) {

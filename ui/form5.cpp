@@ -2,10 +2,11 @@
 // The profit window.
 #include "ui/form5.h"
 
+#include "core/calculation.h"
 #include "ui/control_table.h"
 #include "ui/figure_box.h"
-#include "ui/form2.h"
 #include "ui/navigator.h"
+#include "ui/set_up_window.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,15 +76,21 @@ Form5::Form5(Navigator& navigator)
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
     Command2->setFocus();
+    Form_Load();
 }
 
-void Form5::ShowProfits(const ProfitTable& profits) {
+void Form5::Form_Load() {
+    if (const PricedResult* result = m_navigator.result())
+        ShowProfits(*result);
+}
+
+void Form5::ShowProfits(const PricedResult& result) {
     for (std::size_t k = 0; k < m_profitBoxes.size(); ++k)
-        ShowFigure(m_profitBoxes[k], QString::fromStdString(ToText(profits[k])));
+        ShowFigure(m_profitBoxes[k], QString::fromStdString(ToText(result.profits[k])));
 }
 
 void Form5::Command1_Click() {
-    m_navigator.show(m_navigator.form2());
+    m_navigator.show(FormId::Form2);
     m_navigator.hide(this);
 }
 

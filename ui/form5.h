@@ -2,8 +2,6 @@
 // Form5: the profit window, what each entry would bring in all if it won.
 #pragma once
 
-#include "core/profit_table.h"
-
 #include "ui/control_table.h"
 
 #include <QWidget>
@@ -14,12 +12,15 @@ class QPushButton;
 namespace tenvo {
 
 class Navigator;
+struct PricedResult;
 
 class Form5 : public QWidget {
 public:
     explicit Form5(Navigator& navigator);
 
-    void ShowProfits(const ProfitTable& profits);
+    void Form_Load(); // shows the navigator's table, when there is one
+    // Writes each entry's profit of a priced result into the boxes.
+    void ShowProfits(const PricedResult& result);
 
     void Command1_Click(); // "(&R)再計算": back to the odds window
     void Command2_Click(); // "(&E)End"

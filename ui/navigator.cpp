@@ -27,7 +27,7 @@ Navigator::Navigator(std::function<void()> quit, MessageSink messages)
 
 Navigator::~Navigator() { qDeleteAll(windows()); }
 
-void Navigator::start() { show(form4()); }
+void Navigator::start() { show(FormId::Form4); }
 
 template <class Form> Form* Navigator::loaded(QPointer<Form>& slot) {
     if (!slot) {
@@ -69,7 +69,31 @@ Form3* Navigator::form3() { return loaded(m_form3); }
 Form4* Navigator::form4() { return loaded(m_form4); }
 Form5* Navigator::form5() { return loaded(m_form5); }
 
-Form5* Navigator::loadedForm5() const { return m_form5; }
+QWidget* Navigator::window(FormId id) {
+    switch (id) {
+    case FormId::Form1:
+        return form1();
+    case FormId::Form2:
+        return form2();
+    case FormId::Form3:
+        return form3();
+    case FormId::Form4:
+        return form4();
+    case FormId::Form5:
+        break;
+    }
+    return form5();
+}
+
+void Navigator::setResult(PricedResult result) {
+    m_result = std::move(result);
+    if (m_form3)
+        m_form3->ShowTable(*m_result);
+    if (m_form5)
+        m_form5->ShowProfits(*m_result);
+}
+
+void Navigator::show(FormId id) { show(window(id)); }
 
 void Navigator::show(QWidget* window) {
     if (window->isMinimized())
@@ -98,9 +122,8 @@ void Navigator::reportError(QWidget* parent, const RuntimeError& error) {
     const std::optional<int>& entry = error.entry();
     if (!entry || *entry < 1 || *entry > kEntryCount)
         return;
-    Form2* odds = form2();
-    show(odds);
-    QLineEdit* box = odds->entryBox(*entry);
+    show(FormId::Form2);
+    QLineEdit* box = form2()->entryBox(*entry);
     box->setFocus();
     box->selectAll();
 }

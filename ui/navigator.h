@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The five windows, made on first use, shown, hidden and ended by the program's rules.
+// The five windows, made on first use, shown, hidden and ended by the program's rules, and the
+// priced table they show.
 #pragma once
 
+#include "core/calculation.h"
 #include "core/calculation_state.h"
 
 #include <QList>
@@ -9,6 +11,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 class QString;
@@ -21,6 +24,9 @@ class Form3;
 class Form4;
 class Form5;
 class RuntimeError;
+
+// The windows by the names they are known by on screen.
+enum class FormId { Form1, Form2, Form3, Form4, Form5 };
 
 class Navigator : public QObject {
 public:
@@ -36,19 +42,23 @@ public:
 
     CalculationState& state() { return m_state; }
 
+    // The latest accepted result, the table the stake and profit windows show; null before the
+    // first. A new one is shown at once in those of the two windows that are loaded, and a
+    // window loaded later shows it when it loads.
+    const PricedResult* result() const { return m_result ? &*m_result : nullptr; }
+    void setResult(PricedResult result);
+
     // Each window's one instance, loaded (with its design-time contents) when it is not.
     Form1* form1();
     Form2* form2();
     Form3* form3();
     Form4* form4();
     Form5* form5();
-
-    // The profit window when it is loaded, without loading it.
-    Form5* loadedForm5() const;
+    QWidget* window(FormId id);
 
     // Makes a window visible, restored if it was minimized, and brings it to the front with
-    // the keyboard focus.
-    void show(QWidget* window);
+    // the keyboard focus; loads it first when it is not loaded.
+    void show(FormId id);
     void hide(QWidget* window);
     // Ends the program at once: every window disappears and the process exits.
     void end();
@@ -65,8 +75,10 @@ protected:
 private:
     template <class Form> Form* loaded(QPointer<Form>& slot);
     QList<QWidget*> windows() const;
+    void show(QWidget* window);
 
     CalculationState m_state;
+    std::optional<PricedResult> m_result;
     QPointer<Form1> m_form1;
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;

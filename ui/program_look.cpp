@@ -24,10 +24,13 @@ QIcon ProgramIcon() {
 }
 
 bool InstallJapaneseQtTexts() {
+    return InstallJapaneseQtTexts(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+bool InstallJapaneseQtTexts(const QString& folder) {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (!translator->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                          QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+                          QStringLiteral("_"), folder)) {
         delete translator;
         return false;
     }

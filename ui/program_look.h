@@ -3,6 +3,7 @@
 #pragma once
 
 class QIcon;
+class QString;
 
 namespace tenvo {
 
@@ -13,5 +14,7 @@ QIcon ProgramIcon();
 // like every text of Tenvo, whatever the user's locale. False when the translation is not
 // installed (Debian's qt6-translations-l10n has it); Qt's English texts stay then.
 bool InstallJapaneseQtTexts();
+// The same from the translations in `folder`.
+bool InstallJapaneseQtTexts(const QString& folder);
 
 } // namespace tenvo

@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace tenvo {
@@ -140,6 +141,7 @@ void LayoutTest::windows() {
     Harness harness;
     QWidget* form = Window(*harness.navigator, window);
     QCOMPARE(form->windowTitle(), window);
+    QCOMPARE(form->objectName(), window);
     QCOMPARE(form->size(), clientSize);
     QCOMPARE(form->windowIcon().availableSizes().size(), 5); // the task bar's sizes, all drawn
 
@@ -212,7 +214,7 @@ void LayoutTest::tabOrder() {
     QFETCH(QStringList, cycle);
     Harness harness;
     QWidget* form = Window(*harness.navigator, window);
-    harness.navigator->show(form);
+    harness.navigator->show(Id(window));
     QVERIFY(QTest::qWaitForWindowActive(form));
     QCOMPARE(QApplication::focusWidget()->objectName(), cycle.front());
     // Tab walks that order, and comes round to the start.
@@ -290,6 +292,8 @@ void LayoutTest::titlePictureIsDrawn() {
 
 // Qt's own texts, such as a box's menu, are in Japanese like the rest of Tenvo.
 void LayoutTest::qtTextsAreJapanese() {
+    const QTemporaryDir withoutTranslations;
+    QVERIFY(!InstallJapaneseQtTexts(withoutTranslations.path()));
     QVERIFY(InstallJapaneseQtTexts());
     Harness harness;
     std::unique_ptr<QMenu> menu(

@@ -52,11 +52,11 @@ inline QStringList BoxTexts(QWidget* window, int first, int last) {
     return texts;
 }
 
-// A window of the navigator by name, "Form1" to "Form5"; loads it when it is not.
-inline QWidget* Window(Navigator& n, const QString& name) {
-    QWidget* windows[] = {n.form1(), n.form2(), n.form3(), n.form4(), n.form5()};
-    return windows[name.back().digitValue() - 1];
-}
+// A window of the navigator by name, "Form1" to "Form5".
+inline FormId Id(const QString& name) { return FormId(name.back().digitValue() - 1); }
+
+// A window of the navigator by name; loads it when it is not.
+inline QWidget* Window(Navigator& n, const QString& name) { return n.window(Id(name)); }
 
 // The object names of the visible top-level windows, sorted.
 inline QStringList VisibleWindows() {

@@ -1,15 +1,10 @@
 // SPDX-License-Identifier: MIT
 // A calculation from texts and its JSON and readable forms.
-#include "app/calc_report.h"
+#include "cli/calc_report.h"
 
-#include "app/json_writer.h"
-
-#include "core/calculation_state.h"
+#include "cli/json_writer.h"
 #include "core/item_count.h"
-#include "core/odds_evaluation.h"
-#include "core/profit_table.h"
 #include "core/run_time_error.h"
-#include "core/stake_table.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -26,52 +21,36 @@ std::string HundredthsText(std::int64_t q) {
     return text;
 }
 
-void AddFigures(CalcResult& result, CalculationState& state) {
-    const StakeTable stakes = ComputeStakeTable(state);
-    for (const Value& amount : stakes.EntryAmounts)
-        result.stakes.push_back(ToText(amount));
-    result.total = ToText(stakes.TotalAmount);
-    std::optional<Long> smallestPayout;
-    for (int k = 1; k <= kEntryCount; ++k) {
-        const Long profit = EntryProfit(state, k);
-        const Long payout = EntryPayout(state, k);
-        result.profits.push_back(ToText(profit));
-        result.payouts.push_back(ToText(payout));
-        if (k > result.count)
-            continue;
-        if (profit < 0)
-            result.losingEntries.push_back(k);
-        smallestPayout = std::min(smallestPayout.value_or(payout), payout);
-    }
-    if (smallestPayout)
-        if (const auto q = CombinedOddsHundredths(*smallestPayout, state.TotalStake))
-            result.combinedOdds = HundredthsText(*q);
+template <class Figures> std::vector<std::string> Texts(const Figures& figures) {
+    std::vector<std::string> texts;
+    texts.reserve(figures.size());
+    for (const auto& figure : figures)
+        texts.push_back(ToText(figure));
+    return texts;
+}
+
+std::optional<std::string> CombinedOddsText(const PricedResult& result) {
+    if (!result.combinedOddsHundredths)
+        return std::nullopt;
+    return HundredthsText(*result.combinedOddsHundredths);
 }
 
 } // namespace
 
-CalcReport Calculate(const CalcRequest& request) {
+CalcReport Answer(const CalcRequest& request) {
     const std::optional<Integer> count = ReadItemCount(request.count);
     if (!count)
         return CalcFailure{"count", std::nullopt, std::nullopt, request.count, kItemCountMessage};
-    CalculationState state;
-    CreateEntryArrays(state);
-    state.ItemCount = *count;
-    OddsTexts texts;
-    for (std::size_t k = 0; k < texts.size(); ++k)
-        texts[k] = k < request.odds.size() ? request.odds[k] : "0";
-    CalcResult result;
-    result.count = *count;
+    OddsTexts odds;
+    for (std::size_t k = 0; k < odds.size(); ++k)
+        odds[k] = k < request.odds.size() ? request.odds[k] : "0";
     try {
-        EvaluateOdds(texts, state);
-        result.verdict = CheckResult(state);
-        if (result.verdict.outcome == CheckOutcome::Accepted)
-            AddFigures(result, state);
+        CalculationState state;
+        return CalcAnswer{*count, Calculate(*count, odds, state)};
     } catch (const RuntimeError& error) {
         return CalcFailure{error.kindName(), error.number(), error.entry(), error.text(),
                            ErrorMessage(error)};
     }
-    return result;
 }
 
 void WriteJsonMembers(const CalcReport& report, JsonWriter& json) {
@@ -85,18 +64,18 @@ void WriteJsonMembers(const CalcReport& report, JsonWriter& json) {
         json.endObject();
         return;
     }
-    const auto& result = std::get<CalcResult>(report);
-    json.key("count").number(result.count);
+    const auto& [count, result] = std::get<CalcAnswer>(report);
+    json.key("count").number(count);
     switch (result.verdict.outcome) {
     case CheckOutcome::Accepted:
         json.key("outcome").string("accepted");
         json.key("average").string(result.verdict.averageText);
-        json.key("stakes").strings(result.stakes);
-        json.key("total").string(result.total);
-        json.key("profits").strings(result.profits);
-        json.key("payouts").strings(result.payouts);
+        json.key("stakes").strings(Texts(result.stakes.EntryAmounts));
+        json.key("total").string(ToText(result.stakes.TotalAmount));
+        json.key("profits").strings(Texts(result.profits));
+        json.key("payouts").strings(Texts(result.payouts));
         json.key("losing_entries").numbers(result.losingEntries);
-        json.key("combined_odds").optional(result.combinedOdds);
+        json.key("combined_odds").optional(CombinedOddsText(result));
         break;
     case CheckOutcome::Rejected:
         json.key("outcome").string("rejected");
@@ -111,24 +90,28 @@ void WriteJsonMembers(const CalcReport& report, JsonWriter& json) {
     }
 }
 
-std::string ToReadableText(const CalcResult& result) {
-    std::string out = "入力項目数 " + std::to_string(result.count) + "\n平均倍率 " +
+std::string ToReadableText(const CalcAnswer& answer) {
+    const PricedResult& result = answer.result;
+    std::string out = "入力項目数 " + std::to_string(answer.count) + "\n平均倍率 " +
                       result.verdict.averageText + "\n";
     switch (result.verdict.outcome) {
     case CheckOutcome::Accepted: {
         out += "判定 受理\n\n        賭け金   払戻額   儲け額\n";
+        const std::vector<std::string> stakes = Texts(result.stakes.EntryAmounts);
+        const std::vector<std::string> payouts = Texts(result.payouts);
+        const std::vector<std::string> profits = Texts(result.profits);
         for (int k = 1; k <= kEntryCount; ++k) {
             const auto i = static_cast<std::size_t>(k - 1);
             const bool losing = std::find(result.losingEntries.begin(), result.losingEntries.end(),
                                           k) != result.losingEntries.end();
             char line[128];
             std::snprintf(line, sizeof line, "(%d)%*s %8s %8s %8s%s\n", k, k < 10 ? 2 : 1, "",
-                          result.stakes[i].c_str(), result.payouts[i].c_str(),
-                          result.profits[i].c_str(), losing ? "  トリガミ" : "");
+                          stakes[i].c_str(), payouts[i].c_str(), profits[i].c_str(),
+                          losing ? "  トリガミ" : "");
             out += line;
         }
-        out += "投資合計金額 " + result.total + "\n";
-        out += "合成オッズ " + result.combinedOdds.value_or("-") + "\n";
+        out += "投資合計金額 " + ToText(result.stakes.TotalAmount) + "\n";
+        out += "合成オッズ " + CombinedOddsText(result).value_or("-") + "\n";
         break;
     }
     case CheckOutcome::Rejected:

@@ -14,8 +14,8 @@ namespace tenvo {
 std::string AnswerRequestLine(std::string_view text, long long line, bool& valid);
 
 // Answers every non-blank line of the files, one after the other, or of standard input when
-// there are none. Exit status: 0 when every line was a request, 1 when one was not, 2 when a
-// file cannot be read.
-int RunBatch(const std::vector<std::string>& files, std::FILE* out);
+// there are none, on out; says on err what cannot be read. Exit status: 0 when every line was a
+// request, 1 when one was not, 2 when a file cannot be read.
+int RunBatch(const std::vector<std::string>& files, std::FILE* out, std::FILE* err);
 
 } // namespace tenvo

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 // Batch requests: reading, checking and answering them line by line.
-#include "app/batch.h"
+#include "cli/batch.h"
 
-#include "app/calc_report.h"
-#include "app/json_writer.h"
-#include "app/line_reader.h"
+#include "cli/calc_report.h"
+#include "cli/json_writer.h"
+#include "cli/line_reader.h"
 #include "core/calculation_state.h"
 
 #include <fcntl.h>
@@ -70,7 +70,7 @@ std::string AnswerRequestLine(std::string_view text, long long line, bool& valid
         if (request.is_object())
             if (const auto id = request.find("id"); id != request.end())
                 json.key("id").value(*id);
-        const CalcReport report = Calculate(ReadRequest(request));
+        const CalcReport report = Answer(ReadRequest(request));
         WriteJsonMembers(report, json);
         valid = true;
     } catch (const Json::parse_error& error) {
@@ -84,12 +84,12 @@ std::string AnswerRequestLine(std::string_view text, long long line, bool& valid
     return std::move(json.text());
 }
 
-int RunBatch(const std::vector<std::string>& files, std::FILE* out) {
+int RunBatch(const std::vector<std::string>& files, std::FILE* out, std::FILE* err) {
     std::vector<int> inputs;
     for (const std::string& file : files) {
         const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
-            std::fprintf(stderr, "tenvo-calc: cannot read '%s': %s\n", file.c_str(),
+            std::fprintf(err, "tenvo-calc: cannot read '%s': %s\n", file.c_str(),
                          std::strerror(errno));
             return 2;
         }
@@ -126,7 +126,7 @@ int RunBatch(const std::vector<std::string>& files, std::FILE* out) {
             std::fwrite(answer.data(), 1, answer.size(), out);
         }
         if (reader.failed()) {
-            std::fprintf(stderr, "tenvo-calc: reading failed: %s\n", std::strerror(errno));
+            std::fprintf(err, "tenvo-calc: reading failed: %s\n", std::strerror(errno));
             status = 2;
         }
         if (fd != STDIN_FILENO)

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The JSON writer: structure by hand, quoting by nlohmann::json.
-#include "app/json_writer.h"
+#include "cli/json_writer.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Reading lines in chunks, waiting for input only when no complete line is left.
-#include "app/line_reader.h"
+#include "cli/line_reader.h"
 
 #include <unistd.h>
 

@@ -1,21 +1,15 @@
 // SPDX-License-Identifier: MIT
-// tenvo-calc: the whole calculation from the command line, for scripts and for checking figures.
-#include "app/batch.h"
-#include "app/calc_report.h"
-#include "app/json_writer.h"
+// tenvo-calc's options, read by hand: every argument that reads as a number is odds.
+#include "cli/calc_command.h"
+
+#include "cli/batch.h"
+#include "cli/calc_report.h"
+#include "cli/json_writer.h"
 #include "core/calculation_state.h"
 
-#include <cstdio>
-#include <optional>
-#include <string>
-#include <string_view>
-#include <vector>
+namespace tenvo {
 
-namespace {
-
-using namespace tenvo;
-
-constexpr const char* kUsage =
+const char* const kCalcUsage =
     "Usage: tenvo-calc [--count N] [--json] [--] ODDS...\n"
     "  or:  tenvo-calc --batch [FILE...]\n"
     "Spreads a stake over up to 20 entries as Tenvo's windows do: evaluates the odds, checks\n"
@@ -45,29 +39,19 @@ constexpr const char* kUsage =
     "Exit status: 0 done; 1 a calculation failed (with --batch: a line was not a request);\n"
     "2 a usage error.\n";
 
-struct Options {
-    std::optional<std::string> count;
-    bool json = false;
-    bool batch = false;
-    bool help = false;
-    bool version = false;
-    std::vector<std::string> operands; // odds, or files with --batch
-};
-
-struct UsageError {
-    std::string message;
-};
+namespace {
 
 bool LooksLikeNumber(std::string_view arg) {
     return arg.size() >= 2 && arg[0] == '-' && ((arg[1] >= '0' && arg[1] <= '9') || arg[1] == '.');
 }
 
-// Reads the arguments. A number such as -5 or -.5 is odds, not an option.
-Options ParseArguments(int argc, char** argv) {
-    Options options;
+} // namespace
+
+std::variant<CalcOptions, UsageError> ReadCalcCommandLine(std::span<const std::string_view> args) {
+    CalcOptions options;
     bool optionsEnded = false;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
         if (optionsEnded || arg.size() < 2 || arg[0] != '-' || LooksLikeNumber(arg))
             options.operands.emplace_back(arg);
         else if (arg == "--")
@@ -80,61 +64,52 @@ Options ParseArguments(int argc, char** argv) {
             options.help = true;
         else if (arg == "--version")
             options.version = true;
-        else if (arg == "--count" && i + 1 < argc)
-            options.count = argv[++i];
+        else if (arg == "--count" && i + 1 < args.size())
+            options.count = std::string(args[++i]);
         else if (arg == "--count")
-            throw UsageError{"option '--count' needs a value"};
+            return UsageError{"option '--count' needs a value"};
         else if (arg.starts_with("--count="))
             options.count = std::string(arg.substr(8));
         else
-            throw UsageError{"unknown option '" + std::string(arg) + "'"};
+            return UsageError{"unknown option '" + std::string(arg) + "'"};
     }
     if (options.help || options.version)
         return options;
     if (options.batch && (options.count || options.json))
-        throw UsageError{"--batch takes no --count or --json: each request line has its own"};
+        return UsageError{"--batch takes no --count or --json: each request line has its own"};
     if (!options.batch && options.operands.size() > kEntryCount)
-        throw UsageError{"at most 20 odds"};
+        return UsageError{"at most 20 odds"};
     if (!options.batch && options.operands.empty() && !options.count)
-        throw UsageError{"no odds given"};
+        return UsageError{"no odds given"};
     return options;
 }
 
-int Run(const Options& options) {
+int RunCalcCommand(const CalcOptions& options, std::FILE* out, std::FILE* err) {
     if (options.help) {
-        std::fputs(kUsage, stdout);
+        std::fputs(kCalcUsage, out);
         return 0;
     }
     if (options.version) {
-        std::puts("tenvo-calc " TENVO_VERSION);
+        std::fputs("tenvo-calc " TENVO_VERSION "\n", out);
         return 0;
     }
     if (options.batch)
-        return RunBatch(options.operands, stdout);
-    const CalcRequest request{options.count.value_or(std::to_string(options.operands.size())),
-                              options.operands};
-    const CalcReport report = Calculate(request);
+        return RunBatch(options.operands, out, err);
+    const CalcReport report =
+        Answer({options.count.value_or(std::to_string(options.operands.size())), options.operands});
     const auto* failure = std::get_if<CalcFailure>(&report);
     if (options.json) {
         JsonWriter json;
         json.beginObject();
         WriteJsonMembers(report, json);
-        std::puts(json.endObject().text().c_str());
-    } else if (!failure)
-        std::fputs(ToReadableText(std::get<CalcResult>(report)).c_str(), stdout);
+        json.endObject().text() += '\n';
+        std::fputs(json.text().c_str(), out);
+    } else if (!failure) {
+        std::fputs(ToReadableText(std::get<CalcAnswer>(report)).c_str(), out);
+    }
     if (failure)
-        std::fprintf(stderr, "tenvo-calc: %s\n", failure->message.c_str());
+        std::fprintf(err, "tenvo-calc: %s\n", failure->message.c_str());
     return failure ? 1 : 0;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    try {
-        return Run(ParseArguments(argc, argv));
-    } catch (const UsageError& error) {
-        std::fprintf(stderr, "tenvo-calc: %s\nTry 'tenvo-calc --help' for more information.\n",
-                     error.message.c_str());
-        return 2;
-    }
-}
+} // namespace tenvo

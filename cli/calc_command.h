@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+// tenvo-calc's command line: what it asks for, and carrying it out.
+#pragma once
+
+#include <cstdio>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace tenvo {
+
+extern const char* const kCalcUsage; // what --help prints
+
+struct CalcOptions {
+    std::optional<std::string> count;
+    bool json = false;
+    bool batch = false;
+    bool help = false;
+    bool version = false;
+    std::vector<std::string> operands; // odds, or files with --batch
+};
+
+// What is wrong with a command line, in a sentence for its user.
+struct UsageError {
+    std::string message;
+};
+
+// Reads the arguments after the program's name. A number such as -5 or -.5 is odds, not an
+// option.
+std::variant<CalcOptions, UsageError> ReadCalcCommandLine(std::span<const std::string_view> args);
+
+// Carries out the command, its answers on out and its complaints on err; returns the exit
+// status.
+int RunCalcCommand(const CalcOptions& options, std::FILE* out, std::FILE* err);
+
+} // namespace tenvo

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: MIT
+// One calculation from typed texts, and the two ways tenvo-calc writes it: a JSON object and a
+// readable table.
+#pragma once
+
+#include "core/calculation.h"
+
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace tenvo {
+
+class JsonWriter;
+
+// What was typed: the count field and the odds of entries 1 onwards (at most 20).
+struct CalcRequest {
+    std::string count;
+    std::vector<std::string> odds;
+};
+
+// A calculation that stopped: a run-time error, or a count outside 1 to 20 ("count").
+struct CalcFailure {
+    std::string kind;
+    std::optional<int> number;
+    std::optional<int> entry;
+    std::optional<std::string> text;
+    std::string message;
+};
+
+// A calculation that reached a verdict.
+struct CalcAnswer {
+    Integer count = 0;
+    PricedResult result;
+};
+
+using CalcReport = std::variant<CalcAnswer, CalcFailure>;
+
+// The count read as the main window reads it, then the whole calculation; boxes beyond the odds
+// given read "0", as the odds boxes do when the window opens.
+CalcReport Answer(const CalcRequest& request);
+
+// The members of the JSON answer, into an object the writer has begun; its strings are the
+// texts the windows would show.
+void WriteJsonMembers(const CalcReport& report, JsonWriter& json);
+
+// The answer as a table for people, in Japanese.
+std::string ToReadableText(const CalcAnswer& answer);
+
+} // namespace tenvo

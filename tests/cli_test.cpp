@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: MIT
+// tenvo-calc's library in this process: every answer shape in JSON, readable and batch form,
+// what JSON must escape, and what a command line can get wrong.
+#include "cli/batch.h"
+#include "cli/calc_command.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace tenvo {
+namespace {
+
+struct Ran {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs f(out, err) with both streams caught in memory.
+template <class F> Ran Capture(F&& f) {
+    char* out = nullptr;
+    char* err = nullptr;
+    std::size_t outSize = 0, errSize = 0;
+    std::FILE* outStream = open_memstream(&out, &outSize);
+    std::FILE* errStream = open_memstream(&err, &errSize);
+    Ran ran;
+    ran.status = f(outStream, errStream);
+    std::fclose(outStream);
+    std::fclose(errStream);
+    ran.out.assign(out, outSize);
+    ran.err.assign(err, errSize);
+    std::free(out);
+    std::free(err);
+    return ran;
+}
+
+// tenvo-calc's command with these arguments, as its main would carry it out.
+Ran Calc(const std::vector<std::string_view>& args) {
+    return Capture([&](std::FILE* out, std::FILE* err) {
+        const auto command = ReadCalcCommandLine(args);
+        if (const auto* usage = std::get_if<UsageError>(&command)) {
+            std::fputs(usage->message.c_str(), err);
+            return 2;
+        }
+        return RunCalcCommand(std::get<CalcOptions>(command), out, err);
+    });
+}
+
+// The same, the arguments split at blanks.
+Ran Calc(const std::string& line) {
+    std::istringstream split(line);
+    const std::vector<std::string> words{std::istream_iterator<std::string>(split), {}};
+    return Calc(std::vector<std::string_view>(words.begin(), words.end()));
+}
+
+// A JSON list of twenty strings: the given ones, then `rest`.
+std::string List(std::initializer_list<const char*> first, const char* rest) {
+    std::string out;
+    for (int k = 0; k < 20; ++k)
+        out += std::string(k ? ",\"" : "[\"") + (k < int(first.size()) ? first.begin()[k] : rest) +
+               "\"";
+    return out + "]";
+}
+
+const std::string kMessages =
+    R"("messages":["適切な組み合わせは存在しまん","倍率のより高いものを入力してください"]})";
+
+struct JsonCase {
+    const char* name;
+    const char* args;
+    int status;
+    std::string out;
+};
+
+class CalcJson : public testing::TestWithParam<JsonCase> {};
+
+TEST_P(CalcJson, PrintsOneObjectWithTheBoxesTexts) {
+    const Ran run = Calc(std::string("--json ") + GetParam().args);
+    EXPECT_EQ(run.status, GetParam().status) << run.err;
+    EXPECT_EQ(run.out, GetParam().out + "\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CalcJson,
+    testing::Values(
+        JsonCase{"Accepted", "3 4 7", 0,
+                 R"({"count":3,"outcome":"accepted","average":"4.666667","stakes":)" +
+                     List({"2400", "1900", "1000"}, "0") + R"(,"total":"5300","profits":)" +
+                     List({"1900", "2300", "1700"}, "-5300") + R"(,"payouts":)" +
+                     List({"7200", "7600", "7000"}, "0") +
+                     R"(,"losing_entries":[],"combined_odds":"1.32"})"},
+        // The odds are priced as whole numbers, 1.74975 as 2, but paid out as typed; a loss of
+        // 1 is a loss, a profit of 0 is none.
+        JsonCase{"ALosingEntry", "1.74975 3.5 7.6", 0,
+                 R"({"count":3,"outcome":"accepted","average":"4.666667","stakes":)" +
+                     List({"4000", "2000", "1000"}, "0") + R"(,"total":"7000","profits":)" +
+                     List({"-1", "0", "600"}, "-7000") + R"(,"payouts":)" +
+                     List({"6999", "7000", "7600"}, "0") +
+                     R"(,"losing_entries":[1],"combined_odds":"0.99"})"},
+        // Negative odds price a negative stake, and the total with it.
+        JsonCase{"NegativeOddsArePriced", "-- -1 10", 0,
+                 R"({"count":2,"outcome":"accepted","average":"4.5","stakes":)" +
+                     List({"-10000", "1000"}, "0") + R"(,"total":"-9000","profits":)" +
+                     List({"19000", "19000"}, "9000") + R"(,"payouts":)" +
+                     List({"10000", "10000"}, "0") +
+                     R"(,"losing_entries":[],"combined_odds":"-1.12"})"},
+        JsonCase{"CountRoundsAndUnusedOddsAreNotRead", "--count=2.5 1 1 junk", 0,
+                 R"({"count":2,"outcome":"rejected","average":"1",)" + kMessages},
+        JsonCase{"Rejected", "1.5 2.5 3.5 10", 0,
+                 R"({"count":4,"outcome":"rejected","average":"4.5",)" + kMessages},
+        JsonCase{"BoxesBeyondTheOddsReadZero", "--count 5", 0,
+                 R"({"count":5,"outcome":"rejected","average":"0",)" + kMessages},
+        JsonCase{"NegativeOddsWithoutDashes", "--count 1 -5", 0,
+                 R"({"count":1,"outcome":"rejected","average":"-5",)" + kMessages},
+        JsonCase{"DashArgumentAfterDashes", "-- -x", 1,
+                 R"({"error":{"kind":"type-mismatch","number":13,"entry":1,"text":"-x",)"
+                 R"("message":"実行時エラー '13':\n型が一致しません。\n(1) の倍率「-x」"}})"},
+        JsonCase{"DashPointFiveIsOdds", "-.5", 0,
+                 R"({"count":1,"outcome":"zero-average","average":"0"})"},
+        JsonCase{"TypeMismatchNamesTheEntry", "3 4 abc", 1,
+                 R"({"error":{"kind":"type-mismatch","number":13,"entry":3,"text":"abc",)"
+                 R"("message":"実行時エラー '13':\n型が一致しません。\n(3) の倍率「abc」"}})"},
+        JsonCase{"ZeroOddsFoundWhilePricing", "7 7 0.4", 1,
+                 R"({"error":{"kind":"division-by-zero","number":11,"entry":3,"text":"0.4",)"
+                 R"("message":"実行時エラー '11':\n0 で除算しました。\n(3) の倍率「0.4」"}})"},
+        JsonCase{"CountOutOfRange", "--count 25 3", 1,
+                 R"({"error":{"kind":"count","number":null,"entry":null,"text":"25",)"
+                 R"("message":"入力項目数には 1 から 20 までの数を入力してください。"}})"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Quotes, backslashes and controls escaped; each byte of a surrogate or overlong form: U+FFFD.
+TEST(CalcJson, EscapesWhatItMust) {
+    const std::pair<const char*, const char*> rows[] = {{"\"", R"(\")"},
+                                                        {"\\", R"(\\)"},
+                                                        {"a\001", R"(a\u0001)"},
+                                                        {"\355\240\200\340\200\257", "������"}};
+    for (const auto& [typed, written] : rows)
+        EXPECT_NE(
+            Calc({"--json", "--count", typed}).out.find(std::string(R"("text":")") + written + '"'),
+            std::string::npos)
+            << typed;
+}
+
+TEST(Calc, CommandLineErrorsSayWhat) {
+    const struct {
+        const char* args;
+        const char* problem;
+    } cases[] = {
+        {"", "no odds given"},
+        {"--x 3", "unknown option '--x'"},
+        {"--count", "option '--count' needs a value"},
+        {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21", "at most 20 odds"},
+        {"--batch --json", "--batch takes no --count or --json"},
+        {"--batch /nonexistent/requests", "tenvo-calc: cannot read '/nonexistent/requests'"},
+    };
+    for (const auto& c : cases) {
+        const Ran run = Calc(c.args);
+        EXPECT_EQ(run.status, 2) << c.args;
+        EXPECT_EQ(run.out, "") << c.args;
+        EXPECT_EQ(run.err.rfind(c.problem, 0), 0u) << run.err;
+    }
+    for (const char* args : {"--help", "-h", "--version", "3 --help"}) {
+        const Ran run = Calc(args);
+        EXPECT_EQ(run.status, 0) << args;
+        EXPECT_EQ(run.err, "") << args;
+        EXPECT_EQ(run.out.rfind(args[2] == 'v' ? "tenvo-calc " : "Usage: tenvo-calc", 0), 0u);
+    }
+}
+
+TEST(Calc, TextOutputReadsLikeTheWindows) {
+    const Ran run = Calc("1.7 4.3 7.6");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.substr(0, run.out.find("(2)")),
+              "入力項目数 3\n平均倍率 4.666667\n判定 受理\n\n"
+              "        賭け金   払戻額   儲け額\n"
+              "(1)       4000     6800     -200  トリガミ\n");
+    for (const char* line :
+         {"(9)          0        0    -7000\n", "(10)         0        0    -7000\n",
+          "投資合計金額 7000\n", "合成オッズ 0.97\n"})
+        EXPECT_NE(run.out.find(line), std::string::npos) << line;
+    EXPECT_NE(Calc("2 3 6").out.find("適切な組み合わせは存在しまん\n倍率のより高いものを入力"
+                                     "してください\n"),
+              std::string::npos);
+    const Ran failed = Calc("3 x");
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_EQ(failed.out, "");
+    EXPECT_NE(failed.err.find("(2) の倍率「x」"), std::string::npos);
+}
+
+// The answers to the lines of a batch input, run from a file.
+Ran Batch(const std::string& input) {
+    const std::string path = testing::TempDir() + "tenvo_cli_batch.jsonl";
+    std::ofstream(path, std::ios::binary) << input;
+    return Capture([&](std::FILE* out, std::FILE* err) { return RunBatch({path}, out, err); });
+}
+
+struct BatchCase {
+    const char* name;
+    std::string request;
+    std::string answer; // the whole line, or its start when it ends in ": "; empty: no answer
+};
+
+class CalcBatch : public testing::TestWithParam<BatchCase> {};
+
+TEST_P(CalcBatch, AnswersEachRequestLine) {
+    const Ran run = Batch(GetParam().request + "\n");
+    const bool valid = GetParam().answer.find(R"("kind":"request")") == std::string::npos;
+    EXPECT_EQ(run.status, valid ? 0 : 1);
+    const std::string& answer = GetParam().answer;
+    if (answer.ends_with(": "))
+        EXPECT_EQ(run.out.substr(0, answer.size()), answer);
+    else
+        EXPECT_EQ(run.out, answer.empty() ? "" : answer + "\n");
+}
+
+std::string RequestError(const char* message) {
+    return R"({"line":1,"error":{"kind":"request","message":")" + std::string(message) + "\"}}";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CalcBatch,
+    testing::Values(
+        BatchCase{"CountAndOddsAsNumbers", R"({"count": 1.4, "odds": [6.5, -2], "x": {}})",
+                  R"({"line":1,"count":1,"outcome":"accepted","average":"6","stakes":)" +
+                      List({"1000", "0"}, "0") + R"(,"total":"1000","profits":)" +
+                      List({"5500", "-1000"}, "-1000") + R"(,"payouts":)" +
+                      List({"6500", "0"}, "0") + R"(,"losing_entries":[],"combined_odds":"6.50"})"},
+        BatchCase{"IdEchoedWithAnError", R"({"id": [1, "é"], "odds": ["3", "abc"]})",
+                  R"({"line":1,"id":[1,"é"],"error":{"kind":"type-mismatch","number":13,)"
+                  R"("entry":2,"text":"abc","message":"実行時エラー '13':\n型が一致しません。\n)"
+                  R"((2) の倍率「abc」"}})"},
+        BatchCase{"EmptyLine", "", ""}, BatchCase{"BlankLine", " \t", ""},
+        BatchCase{"NotJson", "{odds",
+                  R"({"line":1,"error":{"kind":"request","message":"not JSON: )"},
+        BatchCase{"NotAnObject", "[1]", RequestError("a request is a JSON object")},
+        BatchCase{"NoOdds", R"({"count": "3"})", RequestError(R"(the request has no \"odds\")")},
+        BatchCase{"OddsNotAnArray", R"({"odds": "3 4 7"})",
+                  RequestError(R"(\"odds\" must be an array)")},
+        BatchCase{"TwentyOneOdds", R"({"odds": [1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1]})",
+                  RequestError("at most 20 odds")},
+        BatchCase{"OddsFigureAnObject", R"({"odds": [{}]})",
+                  RequestError("each odds figure must be a text or a number")},
+        BatchCase{"CountAnObject", R"({"count": {}, "odds": ["3"]})",
+                  RequestError(R"(\"count\" must be a text or a number)")},
+        BatchCase{"OverlongLineAndTheNext",
+                  "{\"odds\": [\"" + std::string(70000, '1') + "\"]}\n{\"odds\": [\"0\"]}",
+                  RequestError("the line is too long") +
+                      "\n"
+                      R"({"line":2,"count":1,"outcome":"zero-average","average":"0"})"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace
+} // namespace tenvo

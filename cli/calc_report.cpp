@@ -13,12 +13,20 @@
 namespace tenvo {
 namespace {
 
-std::string HundredthsText(std::int64_t q) {
+// A count of hundredths (two decimals) or tenths (one) written as a decimal: "1.32", "-0.5".
+std::string DecimalText(std::int64_t q, int decimals) {
+    const long long unit = decimals == 2 ? 100 : 10;
     char text[32];
-    std::snprintf(text, sizeof text, "%s%lld.%02lld", q < 0 ? "-" : "",
-                  static_cast<long long>(std::llabs(q) / 100),
-                  static_cast<long long>(std::llabs(q) % 100));
+    std::snprintf(text, sizeof text, "%s%lld.%0*lld", q < 0 ? "-" : "",
+                  static_cast<long long>(std::llabs(q) / unit), decimals,
+                  static_cast<long long>(std::llabs(q) % unit));
     return text;
+}
+
+std::optional<std::string> BreakEvenText(const PricedResult& result, std::size_t i) {
+    if (!result.breakEvenTenths[i])
+        return std::nullopt;
+    return DecimalText(*result.breakEvenTenths[i], 1);
 }
 
 template <class Figures> std::vector<std::string> Texts(const Figures& figures) {
@@ -32,7 +40,7 @@ template <class Figures> std::vector<std::string> Texts(const Figures& figures) 
 std::optional<std::string> CombinedOddsText(const PricedResult& result) {
     if (!result.combinedOddsHundredths)
         return std::nullopt;
-    return HundredthsText(*result.combinedOddsHundredths);
+    return DecimalText(*result.combinedOddsHundredths, 2);
 }
 
 } // namespace
@@ -76,6 +84,10 @@ void WriteJsonMembers(const CalcReport& report, JsonWriter& json) {
         json.key("payouts").strings(Texts(result.payouts));
         json.key("losing_entries").numbers(result.losingEntries);
         json.key("combined_odds").optional(CombinedOddsText(result));
+        json.key("breakeven_odds").beginArray();
+        for (std::size_t i = 0; i < result.breakEvenTenths.size(); ++i)
+            json.optional(BreakEvenText(result, i));
+        json.endArray();
         break;
     case CheckOutcome::Rejected:
         json.key("outcome").string("rejected");
@@ -96,7 +108,7 @@ std::string ToReadableText(const CalcAnswer& answer) {
                       result.verdict.averageText + "\n";
     switch (result.verdict.outcome) {
     case CheckOutcome::Accepted: {
-        out += "判定 受理\n\n        賭け金   払戻額   儲け額\n";
+        out += "判定 受理\n\n        賭け金   払戻額 損益分岐   儲け額\n";
         const std::vector<std::string> stakes = Texts(result.stakes.EntryAmounts);
         const std::vector<std::string> payouts = Texts(result.payouts);
         const std::vector<std::string> profits = Texts(result.profits);
@@ -105,8 +117,9 @@ std::string ToReadableText(const CalcAnswer& answer) {
             const bool losing = std::find(result.losingEntries.begin(), result.losingEntries.end(),
                                           k) != result.losingEntries.end();
             char line[128];
-            std::snprintf(line, sizeof line, "(%d)%*s %8s %8s %8s%s\n", k, k < 10 ? 2 : 1, "",
-                          stakes[i].c_str(), payouts[i].c_str(), profits[i].c_str(),
+            std::snprintf(line, sizeof line, "(%d)%*s %8s %8s %8s %8s%s\n", k, k < 10 ? 2 : 1, "",
+                          stakes[i].c_str(), payouts[i].c_str(),
+                          BreakEvenText(result, i).value_or("-").c_str(), profits[i].c_str(),
                           losing ? "  トリガミ" : "");
             out += line;
         }

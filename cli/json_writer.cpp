@@ -33,6 +33,19 @@ JsonWriter& JsonWriter::endObject() {
     return *this;
 }
 
+JsonWriter& JsonWriter::beginArray() {
+    separate();
+    m_out += '[';
+    m_first = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::endArray() {
+    m_out += ']';
+    m_first = false;
+    return *this;
+}
+
 JsonWriter& JsonWriter::key(std::string_view name) {
     string(name);
     m_out += ':';
@@ -72,25 +85,17 @@ JsonWriter& JsonWriter::value(const nlohmann::ordered_json& value) {
 }
 
 JsonWriter& JsonWriter::strings(const std::vector<std::string>& values) {
-    separate();
-    m_out += '[';
-    m_first = true;
+    beginArray();
     for (const std::string& value : values)
         string(value);
-    m_out += ']';
-    m_first = false;
-    return *this;
+    return endArray();
 }
 
 JsonWriter& JsonWriter::numbers(const std::vector<int>& values) {
-    separate();
-    m_out += '[';
-    m_first = true;
+    beginArray();
     for (const int value : values)
         number(value);
-    m_out += ']';
-    m_first = false;
-    return *this;
+    return endArray();
 }
 
 } // namespace tenvo

@@ -22,6 +22,8 @@ public:
 
     JsonWriter& beginObject();
     JsonWriter& endObject();
+    JsonWriter& beginArray();
+    JsonWriter& endArray();
     JsonWriter& key(std::string_view name);
     JsonWriter& string(std::string_view value);
     JsonWriter& number(long long value);

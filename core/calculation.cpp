@@ -28,6 +28,13 @@ PricedResult PriceResult(CalculationState& state) {
     }
     if (smallestPayout)
         result.combinedOddsHundredths = CombinedOddsHundredths(*smallestPayout, state.TotalStake);
+    const std::optional<std::int64_t> total = WholeAmount(Value(result.stakes.TotalAmount));
+    for (int k = 1; k <= std::min<int>(state.ItemCount, kEntryCount); ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        const std::optional<std::int64_t> stake = WholeAmount(result.stakes.EntryAmounts[i]);
+        if (total && stake)
+            result.breakEvenTenths[i] = BreakEvenTenths(*stake, *total);
+    }
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include "core/result_check.h"
 #include "core/stake_table.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -22,6 +23,9 @@ struct PricedResult {
     PayoutTable payouts{};          // what each entry pays back if it wins
     std::vector<int> losingEntries; // entries 1 to ItemCount whose win still loses money
     std::optional<std::int64_t> combinedOddsHundredths; // the smallest payout over the total
+    // For each entry of the bet with a positive stake, the lowest odds, in tenths, at which its
+    // payout still covers the total investment; nothing for the others.
+    std::array<std::optional<std::int64_t>, kEntryCount> breakEvenTenths{};
 
     bool accepted() const { return verdict.outcome == CheckOutcome::Accepted; }
 };

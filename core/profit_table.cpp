@@ -4,7 +4,10 @@
 
 #include "core/run_time_error.h"
 
+#include <charconv>
 #include <cmath>
+#include <string>
+#include <system_error>
 
 namespace tenvo {
 
@@ -36,6 +39,23 @@ EntryReturn EntryPayoutAndProfit(const CalculationState& state, int k) {
 
 Long EntryProfit(const CalculationState& state, int k) {
     return AtOddsEntry(state, k, [&] { return Profit(Payout(state, k), state); });
+}
+
+std::optional<std::int64_t> WholeAmount(const Value& amount) {
+    const std::string shown = ToText(amount);
+    std::int64_t whole = 0;
+    const auto [end, error] = std::from_chars(shown.data(), shown.data() + shown.size(), whole);
+    if (error != std::errc() || end != shown.data() + shown.size())
+        return std::nullopt;
+    return whole;
+}
+
+std::optional<std::int64_t> BreakEvenTenths(std::int64_t stake, std::int64_t total) {
+    if (stake <= 0)
+        return std::nullopt;
+    const std::int64_t tenths = 10 * total;
+    // Division truncates toward zero: that is the ceiling below zero, one short of it above.
+    return tenths / stake + (tenths % stake > 0 ? 1 : 0);
 }
 
 std::optional<std::int64_t> CombinedOddsHundredths(Long payout, Single total) {

@@ -104,5 +104,19 @@ TEST(CombinedOdds, RoundDownToHundredthsExactly) {
             << row.payout << " / " << row.total;
 }
 
+// From the amounts as shown, exact in integers: 5.3 x 1000 is exactly 5300, so 5.3 breaks even.
+TEST(BreakEven, LowestTenthThatPaysTheTotalBack) {
+    const struct {
+        std::int64_t stake, total;
+        std::optional<std::int64_t> tenths;
+    } rows[] = {{2400, 5300, 23},   {1000, 5300, 53},           {4000, 7000, 18},
+                {3000, -9100, -30}, {-1700, 500, std::nullopt}, {0, 500, std::nullopt}};
+    for (const auto& row : rows)
+        EXPECT_EQ(BreakEvenTenths(row.stake, row.total), row.tenths)
+            << row.stake << " " << row.total;
+    EXPECT_EQ(WholeAmount(Value(622213000.0f)), 622213000); // shown to 7 digits: not 622212992
+    EXPECT_EQ(WholeAmount(Value(2.5f)), std::nullopt);
+}
+
 } // namespace
 } // namespace tenvo

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -69,6 +70,14 @@ std::string List(std::initializer_list<const char*> first, const char* rest) {
     return out + "]";
 }
 
+// A JSON list begun with the given elements and filled with null up to twenty.
+std::string Nulls(std::string first) {
+    const auto elements = std::count(first.begin(), first.end(), ',') + 1;
+    for (auto k = elements; k < 20; ++k)
+        first += ",null";
+    return first + "]";
+}
+
 const std::string kMessages =
     R"("messages":["適切な組み合わせは存在しまん","倍率のより高いものを入力してください"]})";
 
@@ -95,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
                      List({"2400", "1900", "1000"}, "0") + R"(,"total":"5300","profits":)" +
                      List({"1900", "2300", "1700"}, "-5300") + R"(,"payouts":)" +
                      List({"7200", "7600", "7000"}, "0") +
-                     R"(,"losing_entries":[],"combined_odds":"1.32"})"},
+                     R"(,"losing_entries":[],"combined_odds":"1.32","breakeven_odds":)" +
+                     Nulls(R"(["2.3","2.8","5.3")") + "}"},
         // The odds are priced as whole numbers, 1.74975 as 2, but paid out as typed; a loss of
         // 1 is a loss, a profit of 0 is none.
         JsonCase{"ALosingEntry", "1.74975 3.5 7.6", 0,
@@ -103,14 +113,24 @@ INSTANTIATE_TEST_SUITE_P(
                      List({"4000", "2000", "1000"}, "0") + R"(,"total":"7000","profits":)" +
                      List({"-1", "0", "600"}, "-7000") + R"(,"payouts":)" +
                      List({"6999", "7000", "7600"}, "0") +
-                     R"(,"losing_entries":[1],"combined_odds":"0.99"})"},
-        // Negative odds price a negative stake, and the total with it.
+                     R"(,"losing_entries":[1],"combined_odds":"0.99","breakeven_odds":)" +
+                     Nulls(R"(["1.8","3.5","7.0")") + "}"},
+        // Negative odds price a negative stake, and the total with it; a stake that is not
+        // positive has no break-even odds.
         JsonCase{"NegativeOddsArePriced", "-- -1 10", 0,
                  R"({"count":2,"outcome":"accepted","average":"4.5","stakes":)" +
                      List({"-10000", "1000"}, "0") + R"(,"total":"-9000","profits":)" +
                      List({"19000", "19000"}, "9000") + R"(,"payouts":)" +
                      List({"10000", "10000"}, "0") +
-                     R"(,"losing_entries":[],"combined_odds":"-1.12"})"},
+                     R"(,"losing_entries":[],"combined_odds":"-1.12","breakeven_odds":)" +
+                     Nulls(R"([null,"-9.0")") + "}"},
+        JsonCase{"NoBreakEvenForANegativeStake", "-- -5 8 9", 0,
+                 R"({"count":3,"outcome":"accepted","average":"4","stakes":)" +
+                     List({"-1700", "1200", "1000"}, "0") + R"(,"total":"500","profits":)" +
+                     List({"8000", "9100", "8500"}, "-500") + R"(,"payouts":)" +
+                     List({"8500", "9600", "9000"}, "0") +
+                     R"(,"losing_entries":[],"combined_odds":"17.00","breakeven_odds":)" +
+                     Nulls(R"([null,"0.5","0.5")") + "}"},
         JsonCase{"CountRoundsAndUnusedOddsAreNotRead", "--count=2.5 1 1 junk", 0,
                  R"({"count":2,"outcome":"rejected","average":"1",)" + kMessages},
         JsonCase{"Rejected", "1.5 2.5 3.5 10", 0,
@@ -179,11 +199,12 @@ TEST(Calc, TextOutputReadsLikeTheWindows) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.substr(0, run.out.find("(2)")),
               "入力項目数 3\n平均倍率 4.666667\n判定 受理\n\n"
-              "        賭け金   払戻額   儲け額\n"
-              "(1)       4000     6800     -200  トリガミ\n");
-    for (const char* line :
-         {"(9)          0        0    -7000\n", "(10)         0        0    -7000\n",
-          "投資合計金額 7000\n", "合成オッズ 0.97\n"})
+              "        賭け金   払戻額 損益分岐   儲け額\n"
+              "(1)       4000     6800      1.8     -200  トリガミ\n");
+    for (const char* line : {"(3)       1000     7600      7.0      600\n",
+                             "(9)          0        0        -    -7000\n",
+                             "(10)         0        0        -    -7000\n", "投資合計金額 7000\n",
+                             "合成オッズ 0.97\n"})
         EXPECT_NE(run.out.find(line), std::string::npos) << line;
     EXPECT_NE(Calc("2 3 6").out.find("適切な組み合わせは存在しまん\n倍率のより高いものを入力"
                                      "してください\n"),
@@ -231,7 +252,9 @@ INSTANTIATE_TEST_SUITE_P(
                   R"({"line":1,"count":1,"outcome":"accepted","average":"6","stakes":)" +
                       List({"1000", "0"}, "0") + R"(,"total":"1000","profits":)" +
                       List({"5500", "-1000"}, "-1000") + R"(,"payouts":)" +
-                      List({"6500", "0"}, "0") + R"(,"losing_entries":[],"combined_odds":"6.50"})"},
+                      List({"6500", "0"}, "0") +
+                      R"(,"losing_entries":[],"combined_odds":"6.50","breakeven_odds":)" +
+                      Nulls(R"(["1.0")") + "}"},
         BatchCase{"IdEchoedWithAnError", R"({"id": [1, "é"], "odds": ["3", "abc"]})",
                   R"({"line":1,"id":[1,"é"],"error":{"kind":"type-mismatch","number":13,)"
                   R"("entry":2,"text":"abc","message":"実行時エラー '13':\n型が一致しません。\n)"

@@ -3,14 +3,20 @@
 """Batch throughput of tenvo-calc: one process for many requests, against one process each.
 
 usage: batch_bench.py TENVO_CALC [REQUESTS] [SAMPLE]
+       batch_bench.py TENVO_CALC --against OTHER_TENVO_CALC [REQUESTS] [ROUNDS]
 
 Feeds REQUESTS (default 100000) generated requests of 20 entries each (one-decimal odds, about
 one in a hundred with an unreadable odds text and one in a thousand that is not JSON) to
 `tenvo-calc --batch` and reports requests per second and peak memory; then starts one
 `tenvo-calc --json` process for each of SAMPLE (default 300) of the same requests.
+
+With --against, the two programs take turns on the same input for ROUNDS (default 7) rounds,
+so that both meet the same load of a shared machine; it prints each one's median rate and
+their ratio.
 """
 import json
 import random
+import statistics
 import subprocess
 import sys
 import tempfile
@@ -34,6 +40,7 @@ def run_batch(calc, feed):
     The answers go to a file, so that only tenvo-calc is timed. GNU time measures the peak: a
     child spawned straight from this process would count this process's memory too, which it
     shares until its exec."""
+    feed.seek(0)
     with tempfile.NamedTemporaryFile("r") as peak, tempfile.TemporaryFile() as answers:
         command = ["/usr/bin/time", "-f", "%M", "-o", peak.name, calc, "--batch"]
         start = time.perf_counter()
@@ -44,19 +51,42 @@ def run_batch(calc, feed):
         return seconds, count, int(peak.read().split()[-1])
 
 
+def against(calc, other, n, rounds, feed):
+    rates = {calc: [], other: []}
+    for _ in range(rounds):
+        for program in (other, calc):
+            seconds, answers, _ = run_batch(program, feed)
+            assert answers == n, f"{program}: {answers} answers to {n} requests"
+            rates[program].append(n / seconds)
+    medians = {program: statistics.median(values) for program, values in rates.items()}
+    for program in (other, calc):
+        low, high = min(rates[program]), max(rates[program])
+        print(f"{program}: median {medians[program]:,.0f} requests/s "
+              f"(from {low:,.0f} to {high:,.0f} over {rounds} rounds)")
+    print(f"ratio {calc} / {other}: {medians[calc] / medians[other]:.3f}")
+
+
 def main():
-    calc = sys.argv[1]
-    n = int(sys.argv[2]) if len(sys.argv) > 2 else 100000
-    sample = int(sys.argv[3]) if len(sys.argv) > 3 else 300
+    args = sys.argv[1:]
+    other = None
+    if "--against" in args:
+        at = args.index("--against")
+        other = args[at + 1]
+        del args[at:at + 2]
+    calc = args[0]
+    n = int(args[1]) if len(args) > 1 else 100000
     rng = random.Random(20261206)
     lines = list(requests(n, rng))
     with tempfile.TemporaryFile("w+") as feed:
         feed.writelines(lines)
         feed.flush()
-        feed.seek(0)
+        if other:
+            against(calc, other, n, int(args[2]) if len(args) > 2 else 7, feed)
+            return
         batch_seconds, answers, batch_peak = run_batch(calc, feed)
     assert answers == n, f"{answers} answers to {n} requests"
 
+    sample = int(args[2]) if len(args) > 2 else 300
     start = time.perf_counter()
     for line in lines[:sample]:
         try:

@@ -15,12 +15,11 @@ namespace {
 
 // A count of hundredths (two decimals) or tenths (one) written as a decimal: "1.32", "-0.5".
 std::string DecimalText(std::int64_t q, int decimals) {
-    const long long unit = decimals == 2 ? 100 : 10;
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%lld.%0*lld", q < 0 ? "-" : "",
-                  static_cast<long long>(std::llabs(q) / unit), decimals,
-                  static_cast<long long>(std::llabs(q) % unit));
-    return text;
+    std::string text = std::to_string(q < 0 ? -q : q);
+    if (text.size() <= static_cast<std::size_t>(decimals))
+        text.insert(0, static_cast<std::size_t>(decimals) + 1 - text.size(), '0');
+    text.insert(text.size() - static_cast<std::size_t>(decimals), 1, '.');
+    return q < 0 ? '-' + text : text;
 }
 
 std::optional<std::string> BreakEvenText(const PricedResult& result, std::size_t i) {

@@ -42,6 +42,11 @@ Long EntryProfit(const CalculationState& state, int k) {
 }
 
 std::optional<std::int64_t> WholeAmount(const Value& amount) {
+    // A whole number below 10^7 is shown with every digit, so it needs no text; that is every
+    // amount of a usual bet.
+    const double value = ToDouble(amount);
+    if (value == std::nearbyint(value) && std::fabs(value) < 1e7)
+        return static_cast<std::int64_t>(value);
     const std::string shown = ToText(amount);
     std::int64_t whole = 0;
     const auto [end, error] = std::from_chars(shown.data(), shown.data() + shown.size(), whole);

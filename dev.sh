@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Installs what is missing, builds, and runs Tenvo (./dev.sh run) or every test (./dev.sh test).
-# ./dev.sh fuzz [SECONDS] runs the fuzzer alone; ./dev.sh bench runs the benchmarks;
+# ./dev.sh fuzz [SECONDS] runs the fuzzers alone; ./dev.sh bench runs the benchmarks;
 # ./dev.sh package builds the Debian package and checks it. The builds are CMakePresets.json's.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -37,19 +37,31 @@ build() { # build PRESET
     cmake --build --preset "$1" -j "$jobs"
 }
 
-fuzz() { # fuzz SECONDS: the odds fuzzer from the committed corpus; any finding fails
-    build fuzz
+run_fuzzer() { # run_fuzzer NAME SECONDS: one fuzzer from its committed corpus
     local work status=0
     work=$(mktemp -d)
-    build-fuzz/fuzz/odds_fuzzer -max_total_time="$1" -timeout=5 -print_final_stats=1 \
-        -artifact_prefix=build-fuzz/ "$work" fuzz/corpus >build-fuzz/fuzz.log 2>&1 || status=$?
+    build-fuzz/fuzz/"$1"_fuzzer -max_total_time="$2" -timeout=5 -print_final_stats=1 \
+        -artifact_prefix=build-fuzz/"$1"- "$work" fuzz/"$1"_corpus >build-fuzz/"$1".log 2>&1 ||
+        status=$?
     rm -rf "$work"
     if [ "$status" -ne 0 ]; then
-        tail -n 40 build-fuzz/fuzz.log
-        echo "The fuzzer found a failing input (saved under build-fuzz/)." >&2
+        tail -n 40 build-fuzz/"$1".log
+        echo "The $1 fuzzer found a failing input (saved under build-fuzz/)." >&2
         return "$status"
     fi
-    grep -E '^(Done|stat::number_of_executed_units|stat::new_units_added)' build-fuzz/fuzz.log
+    echo "$1 fuzzer: $(grep -E '^(Done|stat::new_units_added)' build-fuzz/"$1".log | tr -s ' ' |
+        paste -sd ';')"
+}
+
+fuzz() { # fuzz SECONDS: the odds and request fuzzers side by side; any finding fails
+    build fuzz
+    local pids=() status=0
+    run_fuzzer odds "$1" & pids+=($!)
+    run_fuzzer request "$1" & pids+=($!)
+    for pid in "${pids[@]}"; do
+        wait "$pid" || status=1
+    done
+    return "$status"
 }
 
 package() { # the Debian package from build/, checked as a packager and a desktop would check it
@@ -83,7 +95,7 @@ test)
     # any report fails the run.
     build sanitize
     ctest --preset sanitize -j "$jobs"
-    echo "Fuzzing the calculation for 60 s"
+    echo "Fuzzing the calculation and the request reader for 60 s"
     fuzz 60
     ;;
 fuzz)

@@ -3,51 +3,79 @@
 #include "cli/batch.h"
 
 #include "cli/calc_report.h"
+#include "cli/json_reader.h"
 #include "cli/json_writer.h"
 #include "cli/line_reader.h"
+#include "cli/output.h"
 #include "core/calculation_state.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 namespace tenvo {
 namespace {
 
-using Json = nlohmann::ordered_json;
-
 struct BadRequest {
     std::string message;
 };
 
-// A count or an odds figure: a text as typed, or a JSON number read as its decimal text.
-std::string FieldText(const Json& value, const char* what) {
-    if (value.is_string())
-        return value.get<std::string>();
-    if (value.is_number())
-        return value.dump();
-    throw BadRequest{std::string(what) + " must be a text or a number"};
+// A count or an odds figure: a text as typed, or a JSON number as it was written.
+std::string FieldText(const JsonValue& value, const std::string& what) {
+    if (value.kind != JsonValue::Kind::String && value.kind != JsonValue::Kind::Number)
+        throw BadRequest{what + " must be a text or a number"};
+    return value.text;
 }
 
-CalcRequest ReadRequest(const Json& json) {
-    if (!json.is_object())
+CalcRequest ReadRequest(const JsonValue& json) {
+    if (json.kind != JsonValue::Kind::Object)
         throw BadRequest{"a request is a JSON object"};
-    const auto odds = json.find("odds");
-    if (odds == json.end())
+    const JsonValue* odds = json.find("odds");
+    if (!odds)
         throw BadRequest{"the request has no \"odds\""};
-    if (!odds->is_array())
+    if (odds->kind != JsonValue::Kind::Array)
         throw BadRequest{"\"odds\" must be an array"};
-    if (odds->size() > kEntryCount)
+    if (odds->elements.size() > kEntryCount)
         throw BadRequest{"at most 20 odds"};
     CalcRequest request;
-    for (const Json& figure : *odds)
-        request.odds.push_back(FieldText(figure, "each odds figure"));
-    const auto count = json.find("count");
-    request.count =
-        count == json.end() ? std::to_string(request.odds.size()) : FieldText(*count, "\"count\"");
+    for (std::size_t k = 0; k < odds->elements.size(); ++k)
+        request.odds.push_back(FieldText(odds->elements[k], "odds " + std::to_string(k + 1)));
+    const JsonValue* count = json.find("count");
+    request.count = count ? FieldText(*count, "\"count\"") : std::to_string(request.odds.size());
     return request;
+}
+
+// A value echoed as it came, its numbers as written.
+void Echo(const JsonValue& value, JsonWriter& json) {
+    switch (value.kind) {
+    case JsonValue::Kind::Null:
+        json.null();
+        break;
+    case JsonValue::Kind::Boolean:
+    case JsonValue::Kind::Number:
+        json.literal(value.text);
+        break;
+    case JsonValue::Kind::String:
+        json.string(value.text);
+        break;
+    case JsonValue::Kind::Array:
+        json.beginArray();
+        for (const JsonValue& element : value.elements)
+            Echo(element, json);
+        json.endArray();
+        break;
+    case JsonValue::Kind::Object:
+        json.beginObject();
+        for (std::size_t i = 0; i < value.names.size(); ++i) {
+            json.key(value.names[i]);
+            Echo(value.elements[i], json);
+        }
+        json.endObject();
+        break;
+    }
 }
 
 // The answer to a line that is not a request.
@@ -58,56 +86,69 @@ std::string RequestErrorLine(JsonWriter& json, const std::string& problem) {
     return std::move(json.text());
 }
 
+bool IsBlank(std::string_view line) {
+    return line.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
+}
+
+// One input of the batch: a file by name, or standard input.
+struct Input {
+    std::string name; // as the user gave it, for messages
+    int fd;
+};
+
+std::string Named(const std::string& file) {
+    return file == "-" ? std::string("standard input") : "'" + file + "'";
+}
+
 } // namespace
 
 std::string AnswerRequestLine(std::string_view text, long long line, bool& valid) {
     JsonWriter json;
     json.beginObject().key("line").number(line);
     valid = false;
-    std::string problem;
+    auto read = ReadJson(text);
+    if (const auto* problem = std::get_if<JsonProblem>(&read))
+        return RequestErrorLine(json, problem->message);
+    const JsonValue& request = std::get<JsonValue>(read);
+    if (request.kind == JsonValue::Kind::Object)
+        if (const JsonValue* id = request.find("id"))
+            Echo(*id, json.key("id"));
     try {
-        const Json request = Json::parse(text);
-        if (request.is_object())
-            if (const auto id = request.find("id"); id != request.end())
-                json.key("id").value(*id);
-        const CalcReport report = Answer(ReadRequest(request));
-        WriteJsonMembers(report, json);
-        valid = true;
-    } catch (const Json::parse_error& error) {
-        problem = std::string("not JSON: ") + error.what();
+        WriteJsonMembers(Answer(ReadRequest(request)), json);
     } catch (const BadRequest& error) {
-        problem = error.message;
+        return RequestErrorLine(json, error.message);
     }
-    if (!valid)
-        return RequestErrorLine(json, problem);
+    valid = true;
     json.endObject();
     return std::move(json.text());
 }
 
-int RunBatch(const std::vector<std::string>& files, std::FILE* out, std::FILE* err) {
-    std::vector<int> inputs;
-    for (const std::string& file : files) {
-        const int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd < 0) {
-            std::fprintf(err, "tenvo-calc: cannot read '%s': %s\n", file.c_str(),
-                         std::strerror(errno));
-            return 2;
-        }
-        inputs.push_back(fd);
-    }
-    if (inputs.empty())
-        inputs.push_back(STDIN_FILENO);
+int RunBatch(const std::vector<std::string>& files, Output& out, std::FILE* err) {
+    std::vector<std::string> names = files;
+    if (names.empty())
+        names.emplace_back("-");
 
     // Answers go out in large writes; the reader flushes them whenever it waits for input.
-    std::setvbuf(out, nullptr, _IOFBF, 1 << 16);
-    int status = 0;
+    std::setvbuf(out.file(), nullptr, _IOFBF, 1 << 16);
+    int status = kAllAnswered;
+    const auto worsen = [&status](int now) { status = std::max(status, now); };
+    const auto cannotRead = [&](const std::string& name, int error) {
+        std::fprintf(err, "tenvo-calc: cannot read %s: %s\n", Named(name).c_str(),
+                     std::strerror(error));
+        worsen(kUnreadable);
+    };
+    const auto flush = [&out] { return out.flush(); }; // a reader gone: stop reading at once
     long long number = 0;
-    const auto flush = [out] { std::fflush(out); };
-    for (const int fd : inputs) {
+    for (const std::string& name : names) {
+        const int fd = name == "-" ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            cannotRead(name, errno);
+            continue;
+        }
         LineReader reader(fd);
         std::string_view text;
         bool overlong = false;
-        while (reader.next(text, overlong, flush)) {
+        while (!out.failed() && reader.next(text, overlong, flush)) {
             ++number;
             bool valid = false;
             std::string answer;
@@ -115,24 +156,25 @@ int RunBatch(const std::vector<std::string>& files, std::FILE* out, std::FILE* e
                 JsonWriter json;
                 json.beginObject().key("line").number(number);
                 answer = RequestErrorLine(json, "the line is too long");
-            } else if (text.find_first_not_of(" \t") == std::string_view::npos) {
+            } else if (IsBlank(text)) {
                 continue; // a blank line asks nothing
             } else {
                 answer = AnswerRequestLine(text, number, valid);
             }
             if (!valid)
-                status = 1;
+                worsen(kNotARequest);
             answer += '\n';
-            std::fwrite(answer.data(), 1, answer.size(), out);
+            out.write(answer);
         }
-        if (reader.failed()) {
-            std::fprintf(err, "tenvo-calc: reading failed: %s\n", std::strerror(errno));
-            status = 2;
-        }
+        if (reader.failed())
+            cannotRead(name, reader.error());
         if (fd != STDIN_FILENO)
             ::close(fd);
+        if (out.failed())
+            break;
     }
-    std::fflush(out);
+    if (!out.flush())
+        worsen(kWriteError);
     return status;
 }
 

@@ -5,6 +5,7 @@
 #include "cli/batch.h"
 #include "cli/calc_report.h"
 #include "cli/json_writer.h"
+#include "cli/output.h"
 #include "core/calculation_state.h"
 
 namespace tenvo {
@@ -22,8 +23,8 @@ const char* const kCalcUsage =
     "Options:\n"
     "  --count N      the number of entries, 1 to 20 (default: the number of odds given)\n"
     "  --json         one JSON object on standard output\n"
-    "  --batch        one JSON request per line from the FILEs, or from standard input, and\n"
-    "                 one JSON answer per line, in the same order\n"
+    "  --batch        one JSON request per line from the FILEs (\"-\" is standard input),\n"
+    "                 or from standard input, and one JSON answer per line, in order\n"
     "  --             ends the options (odds such as -5 are taken as odds anyway)\n"
     "  -h, --help     this help\n"
     "  --version      the version\n"
@@ -31,15 +32,23 @@ const char* const kCalcUsage =
     "A request line is {\"id\": \"R1\", \"count\": \"3\", \"odds\": [\"3\", \"4\", \"7\"]}: count "
     "is\n"
     "optional, a text or a number; odds holds up to 20 texts or numbers; id, if given, is\n"
-    "echoed. Each answer is the --json object with \"line\" (its line number) and \"id\" first;\n"
-    "a line that is not a request gets {\"line\": N, \"error\": {\"kind\": \"request\", ...}}.\n"
+    "echoed. A number is read as the text it is written as, so 1e400, too large for any\n"
+    "floating-point type, reads as \"1e400\" would. Each answer is the --json object with\n"
+    "\"line\" (its line number) and \"id\" first. Every line is answered, in order: one that\n"
+    "is not a request (not UTF-8, not JSON, arrays and objects nested more than 64 deep, a\n"
+    "line over 64 KiB, ...) gets {\"line\": N, \"error\": {\"kind\": \"request\", ...}} saying\n"
+    "what is wrong and at which column, and the run goes on. A line of blanks, tabs, CR,\n"
+    "form feeds or vertical tabs alone asks nothing. A file that cannot be read is named and\n"
+    "passed over.\n"
     "\n"
     "A race card of two races, priced in one run:\n"
     "  printf '%s\\n' '{\"id\": \"R1\", \"odds\": [\"3\", \"4\", \"7\"]}' \\\n"
     "      '{\"id\": \"R2\", \"count\": 3, \"odds\": [1.7, 4.3, 7.6]}' | tenvo-calc --batch\n"
     "\n"
-    "Exit status: 0 done; 1 a calculation failed (with --batch: a line was not a request);\n"
-    "2 a usage error.\n";
+    "Exit status, the worst that happened: 0 done; 1 a calculation failed (with --batch: a\n"
+    "line was not a request); 2 a usage error, or a file that could not be read; 3 a write\n"
+    "error: an answer could not be written (a full disk, a closed output, a reader gone),\n"
+    "said as 'tenvo-calc: write error: REASON'.\n";
 
 namespace {
 
@@ -86,13 +95,13 @@ std::variant<CalcOptions, UsageError> ReadCalcCommandLine(std::span<const std::s
     return options;
 }
 
-int RunCalcCommand(const CalcOptions& options, std::FILE* out, std::FILE* err) {
+int RunCalcCommand(const CalcOptions& options, Output& out, std::FILE* err) {
     if (options.help) {
-        std::fputs(kCalcUsage, out);
+        out.write(kCalcUsage);
         return 0;
     }
     if (options.version) {
-        std::fputs("tenvo-calc " TENVO_VERSION "\n", out);
+        out.write("tenvo-calc " TENVO_VERSION "\n");
         return 0;
     }
     if (options.batch)
@@ -105,9 +114,9 @@ int RunCalcCommand(const CalcOptions& options, std::FILE* out, std::FILE* err) {
         json.beginObject();
         WriteJsonMembers(report, json);
         json.endObject().text() += '\n';
-        std::fputs(json.text().c_str(), out);
+        out.write(json.text());
     } else if (!failure) {
-        std::fputs(ToReadableText(std::get<CalcAnswer>(report)).c_str(), out);
+        out.write(ToReadableText(std::get<CalcAnswer>(report)));
     }
     if (failure)
         std::fprintf(err, "tenvo-calc: %s\n", failure->message.c_str());

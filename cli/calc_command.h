@@ -32,8 +32,10 @@ struct UsageError {
 // option.
 std::variant<CalcOptions, UsageError> ReadCalcCommandLine(std::span<const std::string_view> args);
 
+class Output;
+
 // Carries out the command, its answers on out and its complaints on err; returns the exit
-// status.
-int RunCalcCommand(const CalcOptions& options, std::FILE* out, std::FILE* err);
+// status. The caller closes out, and a failure there is a write error too.
+int RunCalcCommand(const CalcOptions& options, Output& out, std::FILE* err);
 
 } // namespace tenvo

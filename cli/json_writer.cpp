@@ -2,6 +2,8 @@
 // The JSON writer: structure by hand, quoting by nlohmann::json.
 #include "cli/json_writer.h"
 
+#include <nlohmann/json.hpp>
+
 #include <algorithm>
 
 namespace tenvo {
@@ -78,9 +80,9 @@ JsonWriter& JsonWriter::null() {
     return *this;
 }
 
-JsonWriter& JsonWriter::value(const nlohmann::ordered_json& value) {
+JsonWriter& JsonWriter::literal(std::string_view json) {
     separate();
-    m_out += value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+    m_out += json;
     return *this;
 }
 

@@ -2,11 +2,10 @@
 // Compact JSON written straight into a string, the answers' keys in the order they are given.
 #pragma once
 
-#include <nlohmann/json.hpp>
-
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace tenvo {
@@ -28,7 +27,7 @@ public:
     JsonWriter& string(std::string_view value);
     JsonWriter& number(long long value);
     JsonWriter& null();
-    JsonWriter& value(const nlohmann::ordered_json& value);
+    JsonWriter& literal(std::string_view json); // a number or a word, written as it stands
     JsonWriter& strings(const std::vector<std::string>& values);
     JsonWriter& numbers(const std::vector<int>& values);
     template <class T> JsonWriter& optional(const std::optional<T>& value) {

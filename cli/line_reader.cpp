@@ -14,14 +14,16 @@ LineReader::LineReader(int fd, std::size_t maxLine)
     , m_maxLine(maxLine)
     , m_buffer(maxLine + 64 * 1024) {}
 
-void LineReader::fill(const std::function<void()>& beforeWait) {
+void LineReader::fill(const std::function<bool()>& beforeWait) {
     if (m_begin > 0) { // keep the partial line at the front
         std::memmove(m_buffer.data(), m_buffer.data() + m_begin, m_end - m_begin);
         m_end -= m_begin;
         m_begin = 0;
     }
-    if (beforeWait)
-        beforeWait();
+    if (beforeWait && !beforeWait()) {
+        m_stopped = m_eof = true;
+        return;
+    }
     for (;;) {
         const ssize_t n = ::read(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
         if (n > 0) {
@@ -30,14 +32,15 @@ void LineReader::fill(const std::function<void()>& beforeWait) {
         }
         if (n < 0 && errno == EINTR)
             continue;
-        m_failed = n < 0;
+        if (n < 0)
+            m_error = errno;
         m_eof = true;
         return;
     }
 }
 
 bool LineReader::next(std::string_view& line, bool& overlong,
-                      const std::function<void()>& beforeWait) {
+                      const std::function<bool()>& beforeWait) {
     overlong = false;
     std::size_t scanFrom = m_begin;
     for (;;) {
@@ -64,6 +67,8 @@ bool LineReader::next(std::string_view& line, bool& overlong,
         }
         const std::size_t held = m_end - m_begin; // none of it is a newline
         fill(beforeWait);                         // moves the held bytes to the front
+        if (m_stopped)
+            return false; // what is held of a line is not a line
         scanFrom = m_begin + held;
     }
 }

@@ -16,13 +16,15 @@ public:
 
     // The next line without its "\n" (and "\r"); false at the end of the input. beforeWait runs
     // whenever the reader is about to wait for more input, so that answers to every complete
-    // line can be flushed first. An input error ends the input and sets failed().
-    bool next(std::string_view& line, bool& overlong, const std::function<void()>& beforeWait);
+    // line can be flushed first; when it returns false, the input ends there. An input error
+    // ends the input and sets failed() and error().
+    bool next(std::string_view& line, bool& overlong, const std::function<bool()>& beforeWait);
 
-    bool failed() const { return m_failed; }
+    bool failed() const { return m_error != 0; }
+    int error() const { return m_error; } // the errno of the read that failed
 
 private:
-    void fill(const std::function<void()>& beforeWait);
+    void fill(const std::function<bool()>& beforeWait);
 
     int m_fd;
     std::size_t m_maxLine;
@@ -30,7 +32,8 @@ private:
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
     bool m_eof = false;
-    bool m_failed = false;
+    int m_error = 0;
+    bool m_stopped = false; // beforeWait said to read no more
 };
 
 } // namespace tenvo

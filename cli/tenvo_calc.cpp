@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 // tenvo-calc: the whole calculation from the command line, for scripts and for checking figures.
+#include "cli/batch.h"
 #include "cli/calc_command.h"
+#include "cli/output.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -14,5 +18,12 @@ int main(int argc, char** argv) {
                      error->message.c_str());
         return 2;
     }
-    return tenvo::RunCalcCommand(std::get<tenvo::CalcOptions>(command), stdout, stderr);
+    tenvo::Output out(stdout);
+    const int status = tenvo::RunCalcCommand(std::get<tenvo::CalcOptions>(command), out, stderr);
+    // Answers count as given only once they have left the program.
+    if (!out.close()) {
+        std::fprintf(stderr, "tenvo-calc: write error: %s\n", std::strerror(out.error()));
+        return std::max<int>(status, tenvo::kWriteError);
+    }
+    return status;
 }

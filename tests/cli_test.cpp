@@ -3,6 +3,8 @@
 // what JSON must escape, and what a command line can get wrong.
 #include "cli/batch.h"
 #include "cli/calc_command.h"
+#include "cli/json_reader.h"
+#include "cli/output.h"
 
 #include <gtest/gtest.h>
 
@@ -29,11 +31,11 @@ template <class F> Ran Capture(F&& f) {
     char* out = nullptr;
     char* err = nullptr;
     std::size_t outSize = 0, errSize = 0;
-    std::FILE* outStream = open_memstream(&out, &outSize);
+    Output outStream(open_memstream(&out, &outSize));
     std::FILE* errStream = open_memstream(&err, &errSize);
     Ran ran;
     ran.status = f(outStream, errStream);
-    std::fclose(outStream);
+    EXPECT_TRUE(outStream.close());
     std::fclose(errStream);
     ran.out.assign(out, outSize);
     ran.err.assign(err, errSize);
@@ -44,7 +46,7 @@ template <class F> Ran Capture(F&& f) {
 
 // tenvo-calc's command with these arguments, as its main would carry it out.
 Ran Calc(const std::vector<std::string_view>& args) {
-    return Capture([&](std::FILE* out, std::FILE* err) {
+    return Capture([&](Output& out, std::FILE* err) {
         const auto command = ReadCalcCommandLine(args);
         if (const auto* usage = std::get_if<UsageError>(&command)) {
             std::fputs(usage->message.c_str(), err);
@@ -219,13 +221,13 @@ TEST(Calc, TextOutputReadsLikeTheWindows) {
 Ran Batch(const std::string& input) {
     const std::string path = testing::TempDir() + "tenvo_cli_batch.jsonl";
     std::ofstream(path, std::ios::binary) << input;
-    return Capture([&](std::FILE* out, std::FILE* err) { return RunBatch({path}, out, err); });
+    return Capture([&](Output& out, std::FILE* err) { return RunBatch({path}, out, err); });
 }
 
 struct BatchCase {
     const char* name;
     std::string request;
-    std::string answer; // the whole line, or its start when it ends in ": "; empty: no answer
+    std::string answer; // empty: no answer
 };
 
 class CalcBatch : public testing::TestWithParam<BatchCase> {};
@@ -235,14 +237,7 @@ TEST_P(CalcBatch, AnswersEachRequestLine) {
     const bool valid = GetParam().answer.find(R"("kind":"request")") == std::string::npos;
     EXPECT_EQ(run.status, valid ? 0 : 1);
     const std::string& answer = GetParam().answer;
-    if (answer.ends_with(": "))
-        EXPECT_EQ(run.out.substr(0, answer.size()), answer);
-    else
-        EXPECT_EQ(run.out, answer.empty() ? "" : answer + "\n");
-}
-
-std::string RequestError(const char* message) {
-    return R"({"line":1,"error":{"kind":"request","message":")" + std::string(message) + "\"}}";
+    EXPECT_EQ(run.out, answer.empty() ? "" : answer + "\n");
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -259,25 +254,108 @@ INSTANTIATE_TEST_SUITE_P(
                   R"({"line":1,"id":[1,"é"],"error":{"kind":"type-mismatch","number":13,)"
                   R"("entry":2,"text":"abc","message":"実行時エラー '13':\n型が一致しません。\n)"
                   R"((2) の倍率「abc」"}})"},
-        BatchCase{"EmptyLine", "", ""}, BatchCase{"BlankLine", " \t", ""},
-        BatchCase{"NotJson", "{odds",
-                  R"({"line":1,"error":{"kind":"request","message":"not JSON: )"},
-        BatchCase{"NotAnObject", "[1]", RequestError("a request is a JSON object")},
-        BatchCase{"NoOdds", R"({"count": "3"})", RequestError(R"(the request has no \"odds\")")},
-        BatchCase{"OddsNotAnArray", R"({"odds": "3 4 7"})",
-                  RequestError(R"(\"odds\" must be an array)")},
-        BatchCase{"TwentyOneOdds", R"({"odds": [1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1]})",
-                  RequestError("at most 20 odds")},
-        BatchCase{"OddsFigureAnObject", R"({"odds": [{}]})",
-                  RequestError("each odds figure must be a text or a number")},
-        BatchCase{"CountAnObject", R"({"count": {}, "odds": ["3"]})",
-                  RequestError(R"(\"count\" must be a text or a number)")},
+        BatchCase{"EmptyLine", "", ""}, BatchCase{"BlankLine", " \t\r\f\v", ""},
+        BatchCase{"NumbersAsWritten", R"({"id": [-0.0, 1e400, true, {"a": null}], "odds": [7e0]})",
+                  R"({"line":1,"id":[-0.0,1e400,true,{"a":null}],"count":1,)"
+                  R"("outcome":"accepted","average":"7","stakes":)" +
+                      List({"1000"}, "0") + R"(,"total":"1000","profits":)" +
+                      List({"6000"}, "-1000") + R"(,"payouts":)" + List({"7000"}, "0") +
+                      R"(,"losing_entries":[],"combined_odds":"7.00","breakeven_odds":)" +
+                      Nulls(R"(["1.0")") + "}"},
         BatchCase{"OverlongLineAndTheNext",
                   "{\"odds\": [\"" + std::string(70000, '1') + "\"]}\n{\"odds\": [\"0\"]}",
-                  RequestError("the line is too long") +
-                      "\n"
-                      R"({"line":2,"count":1,"outcome":"zero-average","average":"0"})"}),
+                  R"({"line":1,"error":{"kind":"request","message":"the line is too long"}})"
+                  "\n"
+                  R"({"line":2,"count":1,"outcome":"zero-average","average":"0"})"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What a line that is not a request is answered, in plain text.
+std::string RequestProblem(std::string_view line) {
+    bool valid = true;
+    const std::string answer = AnswerRequestLine(line, 5, valid);
+    const auto json = ReadJson(answer);
+    const JsonValue* error = std::get<JsonValue>(json).find("error");
+    EXPECT_FALSE(valid) << line;
+    EXPECT_EQ(error->find("kind")->text, "request");
+    EXPECT_EQ(answer.rfind(R"({"line":5,)", 0), 0u);
+    return error->find("message")->text;
+}
+
+TEST(CalcBatch, SaysWhatIsWrongWithALine) {
+    const std::string deep = R"({"id":)" + std::string(64, '[') + std::string(64, ']');
+    const std::pair<std::string, std::string> rows[] = {
+        {"{odds", "not JSON at column 2: expected a member name in quotes or '}'"},
+        {R"({"odds": [3 4]})", "not JSON at column 13: expected ',' or ']'"},
+        {R"({"odds": [3]} x)", "not JSON at column 15: expected the end of the line"},
+        {R"({"odds": ["３)", R"(not JSON at column 13: expected '"' to end the text)"},
+        {R"({"odds": [-]})", "not JSON at column 12: expected a digit"},
+        {R"({"odds": ["\x"]})", R"(not JSON at column 13: expected an escape: \" \\ \/ \b \f)"
+                                R"( \n \r \t or \u and four hexadecimal digits)"},
+        {R"({"odds": ["\udc00"]})",
+         R"(not JSON at column 12: expected a high surrogate (\uD800 to \uDBFF) before a low one)"},
+        {"\xFF\xFE{", "not UTF-8: the line begins with the byte-order mark of UTF-16; "
+                      "tenvo-calc reads UTF-8"},
+        {std::string("{\0\"\0", 4), "not UTF-8 at column 2: a NUL byte, as UTF-16 has; "
+                                    "tenvo-calc reads UTF-8"},
+        {"{\"odds\": [\"\xC3\"]}", "not UTF-8 at column 12: a byte that UTF-8 does not allow "
+                                   "there"},
+        {deep + R"(, "odds": [3]})", "nested too deeply at column 70: at most 64 levels of "
+                                     "arrays and objects"},
+        {"[1]", "a request is a JSON object"},
+        {R"({"count": "3"})", R"(the request has no "odds")"},
+        {R"({"odds": "3 4 7"})", R"("odds" must be an array)"},
+        {R"({"odds": [1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1]})", "at most 20 odds"},
+        {R"({"odds": [3, 4, null]})", "odds 3 must be a text or a number"},
+        {R"({"count": {}, "odds": ["3"]})", R"("count" must be a text or a number)"},
+    };
+    for (const auto& [line, problem] : rows)
+        EXPECT_EQ(RequestProblem(line), problem) << line;
+    // 64 levels are read: the object and 63 arrays.
+    EXPECT_EQ(RequestProblem(R"({"id":)" + std::string(63, '[') + std::string(63, ']') + "}"),
+              R"(the request has no "odds")");
+}
+
+// A number is read as the text it was written as: beyond a Double too, as the same text in
+// quotes would be.
+TEST(CalcBatch, NumbersAreReadAsTheirText) {
+    const std::string huge = "1" + std::string(309, '0');
+    const std::pair<std::string, std::string> rows[] = {
+        {R"({"id":"R2","odds":[1e400]})", R"({"id":"R2","odds":["1e400"]})"},
+        {R"({"odds":[-1e400]})", R"({"odds":["-1e400"]})"},
+        {R"({"count":1e400,"odds":[3]})", R"({"count":"1e400","odds":[3]})"},
+        {R"({"odds":[)" + huge + "]}", R"({"odds":[")" + huge + "\"]}"},
+        {R"({"odds":[3,4,7e0]})", R"({"odds":["3","4","7e0"]})"},
+    };
+    for (const auto& [numbers, texts] : rows) {
+        bool valid = false;
+        EXPECT_EQ(AnswerRequestLine(numbers, 1, valid), AnswerRequestLine(texts, 1, valid));
+        EXPECT_TRUE(valid) << numbers;
+    }
+}
+
+// A file that cannot be read is named and passed over, and its status, 2, wins over a line
+// that is not a request, in whichever order they come.
+TEST(CalcBatch, UnreadableFilesAreNamedAndTheWorseStatusWins) {
+    const std::string folder = testing::TempDir(); // it opens, but cannot be read
+    const std::string missing = folder + "tenvo_no_such_file";
+    const std::string bad = folder + "tenvo_bad.jsonl";
+    std::ofstream(bad) << "{odds\n{\"odds\": [\"0\"]}\n";
+    const struct {
+        std::vector<std::string> files;
+        std::string message;
+    } rows[] = {
+        {{folder, bad}, "tenvo-calc: cannot read '" + folder + "': Is a directory\n"},
+        {{bad, folder}, "tenvo-calc: cannot read '" + folder + "': Is a directory\n"},
+        {{missing, bad}, "tenvo-calc: cannot read '" + missing + "': No such file or directory\n"},
+    };
+    for (const auto& row : rows) {
+        const Ran run =
+            Capture([&](Output& out, std::FILE* err) { return RunBatch(row.files, out, err); });
+        EXPECT_EQ(run.status, 2) << row.message;
+        EXPECT_EQ(run.err, row.message);
+        EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2) << run.out;
+    }
+}
 
 } // namespace
 } // namespace tenvo

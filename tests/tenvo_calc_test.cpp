@@ -46,8 +46,9 @@ TEST(CalcBatch, AnswersBeforeTheInputEnds) {
     EXPECT_EQ(run.out.rfind(R"({"line":1,"count":1,"outcome":"zero-average")", 0), 0u) << run.out;
 }
 
-// Files are read one after the other, their lines numbered through; input far longer than the
-// reader's buffer, with CRLF line ends and a last line without one, loses nothing.
+// Files are read one after the other, "-" standing for standard input, their lines numbered
+// through; input far longer than the reader's buffer, with CRLF line ends and a last line
+// without one, loses nothing.
 TEST(CalcBatch, ReadsFilesAndLongInputWhole) {
     const std::string first = testing::TempDir() + "tenvo_batch_1.jsonl";
     const std::string second = testing::TempDir() + "tenvo_batch_2.jsonl";
@@ -58,17 +59,62 @@ TEST(CalcBatch, ReadsFilesAndLongInputWhole) {
                 R"("0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"]})" +
                 "\r\n";
     std::ofstream(second) << many << "{\"odds\": [\"0\"]}";
-    Finished run = Calc("--batch " + first + " " + second);
+    const Finished run =
+        Calc("--batch " + first + " - " + second, R"({"id": "typed", "odds": ["0"]})");
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3002);
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 3003);
     EXPECT_EQ(run.out.rfind(R"({"line":1,"count":1,"outcome":"zero-average")", 0), 0u);
-    EXPECT_NE(run.out.find(R"({"line":3002,"id":2999,"count":3,)"), std::string::npos);
     EXPECT_NE(run.out.find("\n"
-                           R"({"line":3003,"count":1,)"),
+                           R"({"line":3,"id":"typed",)"),
               std::string::npos);
-    run = Calc("--batch " + testing::TempDir()); // a folder opens, but cannot be read
-    EXPECT_EQ(run.status, 2);
-    EXPECT_NE(run.err.find("tenvo-calc: reading failed"), std::string::npos);
+    EXPECT_NE(run.out.find(R"({"line":3003,"id":2999,"count":3,)"), std::string::npos);
+    EXPECT_NE(run.out.find("\n"
+                           R"({"line":3004,"count":1,)"),
+              std::string::npos);
+}
+
+// An answer that cannot be written is a failure, said on standard error, whatever stands in the
+// way: a full disk, a closed standard output, a reader gone while SIGPIPE is ignored.
+TEST(Calc, FailedWritesAreFailures) {
+    const std::string calc = TENVO_CALC_PATH;
+    const std::string requests = R"({"odds": ["3", "4", "7"]})";
+    const std::string status = testing::TempDir() + "tenvo_calc_status";
+    const struct {
+        std::string command;
+        const char* reason;
+    } rows[] = {
+        {calc + " --json 3 4 7 >/dev/full", "No space left on device"},
+        {calc + " 3 4 7 >/dev/full", "No space left on device"},
+        {calc + " --help >/dev/full", "No space left on device"},
+        {calc + " --version >/dev/full", "No space left on device"},
+        {calc + " --batch >/dev/full", "No space left on device"},
+        {calc + " --json 3 4 7 >&-", "Bad file descriptor"},
+        // The status is tenvo-calc's, not head's; a run that goes on is stopped at 124.
+        {"{ yes '" + requests + "' | (trap '' PIPE; timeout 20 " + calc + " --batch; echo $? >" +
+             status + ") | head -c 1 >/dev/null; exit $(cat " + status + "); }",
+         "Broken pipe"},
+    };
+    for (const auto& row : rows) {
+        const Finished run = tenvo::Run(row.command, requests + "\n");
+        EXPECT_EQ(run.status, 3) << row.command;
+        EXPECT_EQ(run.err, std::string("tenvo-calc: write error: ") + row.reason + "\n")
+            << row.command;
+    }
+}
+
+// Nesting far beyond the bound, on a small stack: the line is answered, and so is the next.
+TEST(CalcBatch, DeepNestingOnASmallStack) {
+    const std::string deep =
+        R"({"id": )" + std::string(32700, '[') + std::string(32700, ']') + R"(, "odds": [3]})";
+    const Finished run = tenvo::Run("ulimit -s 512; " TENVO_CALC_PATH " --batch",
+                                    deep + "\n" + R"({"odds": ["0"]})" + "\n");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(
+        run.out.rfind(R"({"line":1,"error":{"kind":"request","message":"nested too deeply)", 0),
+        0u);
+    EXPECT_NE(run.out.find("\n"
+                           R"({"line":2,"count":1,)"),
+              std::string::npos);
 }
 
 } // namespace

@@ -23,17 +23,16 @@ struct BadRequest {
     std::string message;
 };
 
-// A count or an odds figure: a text as typed, or a JSON number as it was written.
-std::string FieldText(const JsonValue& value, const std::string& what) {
-    if (value.kind != JsonValue::Kind::String && value.kind != JsonValue::Kind::Number)
-        throw BadRequest{what + " must be a text or a number"};
-    return value.text;
+// A count or an odds figure: a text as typed, or a JSON number as it was written; taken out of
+// the value.
+bool IsFigure(const JsonValue& value) {
+    return value.kind == JsonValue::Kind::String || value.kind == JsonValue::Kind::Number;
 }
 
-CalcRequest ReadRequest(const JsonValue& json) {
+CalcRequest ReadRequest(JsonValue& json) {
     if (json.kind != JsonValue::Kind::Object)
         throw BadRequest{"a request is a JSON object"};
-    const JsonValue* odds = json.find("odds");
+    JsonValue* odds = json.find("odds");
     if (!odds)
         throw BadRequest{"the request has no \"odds\""};
     if (odds->kind != JsonValue::Kind::Array)
@@ -41,10 +40,15 @@ CalcRequest ReadRequest(const JsonValue& json) {
     if (odds->elements.size() > kEntryCount)
         throw BadRequest{"at most 20 odds"};
     CalcRequest request;
-    for (std::size_t k = 0; k < odds->elements.size(); ++k)
-        request.odds.push_back(FieldText(odds->elements[k], "odds " + std::to_string(k + 1)));
-    const JsonValue* count = json.find("count");
-    request.count = count ? FieldText(*count, "\"count\"") : std::to_string(request.odds.size());
+    for (std::size_t k = 0; k < odds->elements.size(); ++k) {
+        if (!IsFigure(odds->elements[k]))
+            throw BadRequest{"odds " + std::to_string(k + 1) + " must be a text or a number"};
+        request.odds.push_back(std::move(odds->elements[k].text));
+    }
+    JsonValue* count = json.find("count");
+    if (count && !IsFigure(*count))
+        throw BadRequest{"\"count\" must be a text or a number"};
+    request.count = count ? std::move(count->text) : std::to_string(request.odds.size());
     return request;
 }
 
@@ -109,7 +113,7 @@ std::string AnswerRequestLine(std::string_view text, long long line, bool& valid
     auto read = ReadJson(text);
     if (const auto* problem = std::get_if<JsonProblem>(&read))
         return RequestErrorLine(json, problem->message);
-    const JsonValue& request = std::get<JsonValue>(read);
+    JsonValue& request = std::get<JsonValue>(read);
     if (request.kind == JsonValue::Kind::Object)
         if (const JsonValue* id = request.find("id"))
             Echo(*id, json.key("id"));

@@ -44,13 +44,13 @@ std::optional<std::string> CombinedOddsText(const PricedResult& result) {
 
 } // namespace
 
-CalcReport Answer(const CalcRequest& request) {
+CalcReport Answer(CalcRequest request) {
     const std::optional<Integer> count = ReadItemCount(request.count);
     if (!count)
         return CalcFailure{"count", std::nullopt, std::nullopt, request.count, kItemCountMessage};
     OddsTexts odds;
     for (std::size_t k = 0; k < odds.size(); ++k)
-        odds[k] = k < request.odds.size() ? request.odds[k] : "0";
+        odds[k] = k < request.odds.size() ? std::move(request.odds[k]) : "0";
     try {
         CalculationState state;
         return CalcAnswer{*count, Calculate(*count, odds, state)};

@@ -39,7 +39,7 @@ using CalcReport = std::variant<CalcAnswer, CalcFailure>;
 
 // The count read as the main window reads it, then the whole calculation; boxes beyond the odds
 // given read "0", as the odds boxes do when the window opens.
-CalcReport Answer(const CalcRequest& request);
+CalcReport Answer(CalcRequest request);
 
 // The members of the JSON answer, into an object the writer has begun; its strings are the
 // texts the windows would show.

@@ -4,6 +4,7 @@
 #include "cli/json_reader.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace tenvo {
 namespace {
@@ -17,12 +18,24 @@ struct Failure {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-// The byte at which the text stops being UTF-8, or npos: overlong forms, surrogates and code
-// points beyond U+10FFFF are not UTF-8 either.
-std::size_t FirstNonUtf8(std::string_view s) {
+// The first byte that is not UTF-8 text, or npos: a NUL, which only UTF-16 or binary input
+// has in a line, and anything that is not UTF-8 (overlong forms, surrogates and code points
+// beyond U+10FFFF among it).
+std::size_t FirstNonText(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size()) {
+        // Eight bytes at a time while they are ASCII and none of them is a NUL.
+        constexpr std::uint64_t kOnes = 0x0101010101010101, kHighs = 0x8080808080808080;
+        for (std::uint64_t word; i + 8 <= s.size(); i += 8) {
+            std::memcpy(&word, s.data() + i, 8);
+            if (((word - kOnes) | word) & kHighs)
+                break;
+        }
+        if (i == s.size())
+            break;
         const auto c = static_cast<unsigned char>(s[i]);
+        if (c == 0)
+            return i;
         if (c < 0x80) {
             ++i;
             continue;
@@ -160,6 +173,7 @@ private:
 
     void array(JsonValue& v, int depth) {
         v.kind = JsonValue::Kind::Array;
+        v.elements.reserve(20); // room for the odds of a request in one allocation
         ++m_i;
         skipBlanks();
         if (at(']')) {
@@ -313,11 +327,11 @@ std::variant<JsonValue, JsonProblem> ReadJson(std::string_view line) {
                            "tenvo-calc reads UTF-8"};
     if (line.starts_with("\xEF\xBB\xBF"))
         line.remove_prefix(3);
-    if (const std::size_t nul = line.find('\0'); nul != line.npos)
+    if (const std::size_t bad = FirstNonText(line); bad != line.npos)
         return Problem(line,
-                       {nul, "not UTF-8", "a NUL byte, as UTF-16 has; tenvo-calc reads UTF-8"});
-    if (const std::size_t bad = FirstNonUtf8(line); bad != line.npos)
-        return Problem(line, {bad, "not UTF-8", "a byte that UTF-8 does not allow there"});
+                       {bad, "not UTF-8",
+                        line[bad] == '\0' ? "a NUL byte, as UTF-16 has; tenvo-calc reads UTF-8"
+                                          : "a byte that UTF-8 does not allow there"});
     try {
         return Parser(line).document();
     } catch (const Failure& failure) {

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct JsonValue {
 
     // The value of the last member of that name, or null.
     const JsonValue* find(std::string_view name) const;
+    JsonValue* find(std::string_view name) {
+        return const_cast<JsonValue*>(std::as_const(*this).find(name));
+    }
 };
 
 // Why a line is not JSON, in a sentence for its user: "not JSON at column 9: expected ':'".

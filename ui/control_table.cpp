@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,6 +15,56 @@
 
 namespace tenvo {
 namespace {
+
+constexpr char kTypeOver[] = "tenvoTypeOver";
+
+// The box a control types into: a box itself, or an editable list's.
+QLineEdit* BoxOf(QObject* control) {
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        return combo->lineEdit();
+    return qobject_cast<QLineEdit*>(control);
+}
+
+void SelectFromTheStart(QLineEdit* box) {
+    box->setSelection(static_cast<int>(box->text().size()), -static_cast<int>(box->text().size()));
+}
+
+// What every box does beyond what Qt's boxes do:
+// - Alt with a key that is no access key of the window reaches a box as a key press, with the
+//   key's letter as its text, which the box would type. Access keys never get here: Qt has
+//   pressed their buttons already. Ctrl+Alt is AltGr on some keyboards, and types what it shows.
+// - A box the program hands the focus to keeps its text selected until the user types or clicks
+//   into it, however often the window manager moves the focus while its window comes up.
+class BoxKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        QLineEdit* box = BoxOf(watched);
+        switch (event->type()) {
+        case QEvent::KeyPress: {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const Qt::KeyboardModifiers modifiers = key->modifiers();
+            if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
+                !key->text().isEmpty() && key->text().front().isPrint())
+                return true;
+            box->setProperty(kTypeOver, false);
+            break;
+        }
+        case QEvent::MouseButtonPress:
+            box->setProperty(kTypeOver, false);
+            break;
+        case QEvent::FocusIn:
+            if (box->property(kTypeOver).toBool())
+                SelectFromTheStart(box);
+            break;
+        default:
+            break;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     const QString text = QString::fromUtf8(row.text);
@@ -45,8 +96,16 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
 
 } // namespace
 
+void HandFocusTo(QWidget* control) {
+    if (QLineEdit* box = BoxOf(control)) {
+        box->setProperty(kTypeOver, true);
+        SelectFromTheStart(box);
+    }
+}
+
 void CreateControls(QWidget* window, std::span<const ControlRow> table) {
     std::map<int, QWidget*> byTabIndex;
+    auto* boxKeys = new BoxKeys(window);
     for (const ControlRow& row : table) {
         QWidget* parent = row.container ? FindControl<QWidget>(window, row.container) : window;
         QWidget* control = CreateControl(row, parent);
@@ -54,6 +113,15 @@ void CreateControls(QWidget* window, std::span<const ControlRow> table) {
         control->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width),
                              Pixels(row.height));
         byTabIndex[row.tabIndex] = control;
+        if (auto* box = qobject_cast<QLineEdit*>(control))
+            box->installEventFilter(boxKeys);
+        if (auto* combo = qobject_cast<QComboBox*>(control)) {
+            combo->installEventFilter(boxKeys); // it hands its keys to its line edit itself
+            combo->lineEdit()->installEventFilter(boxKeys);
+        }
+        // A caption that reaches into a box lies under it: a click there is the box's.
+        if (row.kind == ControlKind::Label)
+            control->lower();
     }
     QWidget* previous = nullptr;
     for (const auto& [index, control] : byTabIndex) {
@@ -65,12 +133,14 @@ void CreateControls(QWidget* window, std::span<const ControlRow> table) {
     }
 }
 
-EntryBoxes FindEntryBoxes(QWidget* window, int firstNumber, const char* what) {
+EntryBoxes FindEntryBoxes(QWidget* window, int firstNumber, const char* what,
+                          const char* description) {
     EntryBoxes boxes{};
     for (int k = 1; k <= kEntryCount; ++k) {
         QLineEdit* box =
             window->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(firstNumber + k - 1));
         box->setAccessibleName(QStringLiteral("(%1) の%2").arg(k).arg(QString::fromUtf8(what)));
+        box->setAccessibleDescription(QString::fromUtf8(description));
         boxes[static_cast<std::size_t>(k - 1)] = box;
     }
     return boxes;

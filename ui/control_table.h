@@ -33,14 +33,21 @@ constexpr int Pixels(int twips) { return (twips + 7) / 15; }
 
 // Creates every control of `table` as a child of `window` (or of its frame), with the row's
 // name as objectName, text and geometry, then chains the focusable ones in tab-index order.
-// Buttons are never default buttons, so Enter and Esc in a box press nothing.
+// Buttons are never default buttons, so Enter and Esc in a box press nothing; captions lie
+// under the boxes they reach into; Alt with a key that presses nothing types nothing.
 void CreateControls(QWidget* window, std::span<const ControlRow> table);
+
+// The program hands a control the keyboard focus: a box, or an editable list, has its text
+// selected, shown from its first character, to be typed over, until the user types or clicks.
+void HandFocusTo(QWidget* control);
 
 using EntryBoxes = std::array<QLineEdit*, kEntryCount>;
 
 // The twenty entry boxes of a window, entry 1 first, named "Text" and firstNumber onwards. Each
-// gets the accessible name a screen reader should read, "(k) の" + what: "(3) の倍率".
-EntryBoxes FindEntryBoxes(QWidget* window, int firstNumber, const char* what);
+// gets the accessible name a screen reader should read, "(k) の" + what: "(3) の倍率", and a
+// description of what its figure is, which a screen reader reads after the figure.
+EntryBoxes FindEntryBoxes(QWidget* window, int firstNumber, const char* what,
+                          const char* description);
 
 // A control created from a table, by name.
 template <class Control> Control* FindControl(QWidget* window, const char* name) {

@@ -30,7 +30,8 @@ bool Fits(const QString& figure, const QFont& font, int line) {
 
 } // namespace
 
-void ShowFigure(QLineEdit* box, const QString& figure) {
+void FitFigure(QLineEdit* box) {
+    const QString figure = box->text();
     QFont font = box->parentWidget() ? box->parentWidget()->font() : QApplication::font();
     const int line = LineWidth(box);
     for (double size = font.pointSizeF();
@@ -39,9 +40,13 @@ void ShowFigure(QLineEdit* box, const QString& figure) {
         font.setPointSizeF(size);
     }
     box->setFont(font);
-    box->setText(figure);
     box->setCursorPosition(0);
     box->setToolTip(figure);
+}
+
+void ShowFigure(QLineEdit* box, const QString& figure) {
+    box->setText(figure);
+    FitFigure(box);
 }
 
 } // namespace tenvo

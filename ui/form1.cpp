@@ -42,7 +42,7 @@ void PaintAsMenu(QLineEdit* box) {
 Form1::Form1(Navigator& navigator)
     : m_navigator(navigator) {
     setObjectName(QStringLiteral("Form1"));
-    SetUpWindow(this, "Form1", 5205, 1350);
+    SetUpWindow(this, {"Form1", "入力項目数", 5205, 1350});
     CreateControls(this, kControls);
     Combo1 = FindControl<QComboBox>(this, "Combo1");
     Command1 = FindControl<QPushButton>(this, "Command1");
@@ -85,6 +85,14 @@ void Form1::Form_Load() {
 }
 
 void Form1::Command1_Click() {
+    if (m_navigator.state().CalcReady != 1)
+        return; // nothing evaluated since the last rejection: nothing at all
+    // Price what the windows show: a count or odds typed since the evaluation are read first,
+    // as the odds and calculate buttons read them.
+    const std::optional<Integer> shown = ReadItemCount(Combo1->currentText().toStdString());
+    if (!shown || !m_navigator.oddsShownAreEvaluated(*shown))
+        if (!TakeCount() || !m_navigator.evaluateOdds())
+            return;
     // Check and price on a copy, so that an error leaves the state and every window as it was.
     CalculationState next = m_navigator.state();
     PricedResult result;
@@ -114,15 +122,20 @@ void Form1::Command1_Click() {
 void Form1::Command2_Click() { m_navigator.end(); }
 
 void Form1::Command3_Click() {
+    if (TakeCount())
+        m_navigator.show(FormId::Form2);
+}
+
+bool Form1::TakeCount() {
     const std::optional<Integer> count = ReadItemCount(Combo1->currentText().toStdString());
     if (!count) {
         m_navigator.reportMessage(this, QString::fromUtf8(kItemCountMessage));
         Combo1->setFocus();
         Combo1->lineEdit()->selectAll();
-        return;
+        return false;
     }
     m_navigator.state().ItemCount = *count;
-    m_navigator.show(FormId::Form2);
+    return true;
 }
 
 } // namespace tenvo

@@ -22,6 +22,10 @@ public:
     void Command3_Click(); // "(&N)倍率入力": the entry count, then the odds window
 
 private:
+    // The count field read as the count in use, or refused with a message: a whole number from
+    // 1 to 20 after rounding.
+    bool TakeCount();
+
     Navigator& m_navigator;
     QComboBox* Combo1 = nullptr;
     QPushButton* Command1 = nullptr;

@@ -5,10 +5,12 @@
 #include "core/odds_evaluation.h"
 #include "core/run_time_error.h"
 #include "ui/control_table.h"
+#include "ui/figure_box.h"
 #include "ui/navigator.h"
 #include "ui/set_up_window.h"
 
 #include <algorithm>
+#include <utility>
 
 #include <QAction>
 #include <QClipboard>
@@ -17,6 +19,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRegularExpression>
 
@@ -72,15 +75,27 @@ constexpr ControlRow kControls[] = {
     {"Label20", Caption, "(20)", 4320, 1560, 375, 255, 41, "Frame1"},
 };
 
+// A text the program puts into a box: shown whole unless the box is being edited.
+void SetText(QLineEdit* box, const QString& text) {
+    box->setText(text);
+    if (!box->hasFocus())
+        FitFigure(box);
+}
+
+constexpr const char* kTableMessage =
+    "表はそのまま貼り付けられません。倍率の列だけをコピーして貼り付けてください。";
+constexpr const char* kOverflowMessage =
+    "(20) より後に入る %1 個の値は、入る欄がないため貼り付けませんでした。";
+
 } // namespace
 
 Form2::Form2(Navigator& navigator)
     : m_navigator(navigator) {
     setObjectName(QStringLiteral("Form2"));
-    SetUpWindow(this, "Form2", 8760, 2610, /*keepOnClose=*/true);
+    SetUpWindow(this, {"Form2", "倍率入力", 8760, 2610, /*keepOnClose=*/true});
     CreateControls(this, kControls);
     Command1 = FindControl<QPushButton>(this, "Command1");
-    m_entryBoxes = FindEntryBoxes(this, 2, "倍率");
+    m_entryBoxes = FindEntryBoxes(this, 2, "倍率", "この項目の倍率");
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     for (QLineEdit* box : m_entryBoxes)
         box->installEventFilter(this);
@@ -88,15 +103,81 @@ Form2::Form2(Navigator& navigator)
 }
 
 bool Form2::PasteInto(int k, const QString& text) {
-    static const QRegularExpression separator(QStringLiteral("\\r\\n|\\n|\\r|\\t"));
-    QStringList values = text.split(separator);
-    if (values.size() > 1 && values.back().isEmpty())
-        values.removeLast(); // a copied column ends with a line break
-    if (values.size() <= 1)
+    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|\\n|\\r"));
+    if (!text.contains(lineBreak) && !text.contains(QLatin1Char('\t')))
         return false;
-    for (int i = 0; i < values.size() && k + i <= kEntryCount; ++i)
-        entryBox(k + i)->setText(values[i]);
+    QStringList values;
+    int lines = 0;
+    bool cells = false; // some line holds more than one value
+    for (const QString& line : text.split(lineBreak)) {
+        QStringList row;
+        for (const QString& cell : line.split(QLatin1Char('\t')))
+            if (!cell.trimmed().isEmpty())
+                row << cell;
+        lines += !row.isEmpty();
+        cells |= row.size() > 1;
+        values << row;
+    }
+    if (lines > 1 && cells) {
+        m_navigator.reportMessage(this, QString::fromUtf8(kTableMessage));
+        return true;
+    }
+    if (values.size() == 1) { // one value with a line break around it: typed in as usual
+        entryBox(k)->insert(values.front());
+        return true;
+    }
+    Paste paste{k, {}, {}};
+    for (int i = 0; i < values.size() && k + i <= kEntryCount; ++i) {
+        QLineEdit* box = entryBox(k + i);
+        paste.before << box->text();
+        SetText(box, values[i]);
+        paste.after << box->text();
+    }
+    if (!paste.after.isEmpty())
+        m_paste = paste;
+    if (const auto left = values.size() - paste.after.size(); left > 0)
+        m_navigator.reportMessage(this, QString::fromUtf8(kOverflowMessage).arg(left));
     return true;
+}
+
+bool Form2::UndoPaste(int k) {
+    if (!m_paste || m_paste->first != k)
+        return false;
+    const Paste paste = *std::exchange(m_paste, std::nullopt);
+    for (int i = 0; i < paste.after.size(); ++i)
+        if (entryBox(k + i)->text() != paste.after[i])
+            return false; // edited since: each box undoes its own
+    for (int i = 0; i < paste.before.size(); ++i)
+        SetText(entryBox(k + i), paste.before[i]);
+    return true;
+}
+
+// The box's own menu with its Paste and Undo taken over. Qt names no action; each is the one
+// that shows its shortcut.
+void Form2::ShowMenu(QLineEdit* box, int k, const QPoint& at) {
+    QMenu* menu = box->createStandardContextMenu();
+    const auto shortcut = [](QKeySequence::StandardKey key) {
+        return QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText);
+    };
+    for (QAction* action : menu->actions()) {
+        if (action->text().endsWith(shortcut(QKeySequence::Paste))) {
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, box, [this, k, box] {
+                if (!PasteInto(k, QGuiApplication::clipboard()->text()))
+                    box->paste();
+            });
+        } else if (action->text().endsWith(shortcut(QKeySequence::Undo)) && m_paste &&
+                   m_paste->first == k) {
+            action->setEnabled(true);
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, box, [this, k, box] {
+                if (!UndoPaste(k))
+                    box->undo();
+            });
+        }
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(at);
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
@@ -105,33 +186,39 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     const int k = static_cast<int>(found - m_entryBoxes.begin()) + 1;
     QLineEdit* box = *found;
-    if (event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
-        return PasteInto(k, QGuiApplication::clipboard()->text());
-    if (event->type() == QEvent::ContextMenu) {
-        // The box's own menu with its Paste taken over. Qt names no action; Paste is the one
-        // that shows the paste shortcut.
-        QMenu* menu = box->createStandardContextMenu();
-        const QString shortcut =
-            QLatin1Char('\t') +
-            QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
-        for (QAction* action : menu->actions()) {
-            if (!action->text().endsWith(shortcut))
-                continue;
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, box, [this, k, box] {
-                if (!PasteInto(k, QGuiApplication::clipboard()->text()))
-                    box->paste();
-            });
-        }
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        menu->popup(static_cast<QContextMenuEvent*>(event)->globalPos());
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Paste))
+            return PasteInto(k, QGuiApplication::clipboard()->text());
+        if (key->matches(QKeySequence::Undo))
+            return UndoPaste(k);
+        break;
+    }
+    case QEvent::MouseButtonRelease: // the middle button pastes the X selection
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
+            QGuiApplication::clipboard()->supportsSelection())
+            return PasteInto(k, QGuiApplication::clipboard()->text(QClipboard::Selection));
+        break;
+    case QEvent::ContextMenu:
+        ShowMenu(box, k, static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
+    case QEvent::FocusIn: // edited in the usual size, scrolling as usual
+        box->setFont(QFont());
+        break;
+    case QEvent::FocusOut:
+        // Another window or a menu taking the focus leaves the box in the middle of its edit.
+        if (const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            FitFigure(box);
+        break;
+    default:
+        break;
     }
     return QWidget::eventFilter(watched, event);
 }
 
-void Form2::Command1_Click() {
+bool Form2::Evaluate() {
     OddsTexts texts;
     for (int k = 1; k <= kEntryCount; ++k)
         texts[static_cast<std::size_t>(k - 1)] = entryBox(k)->text().toStdString();
@@ -141,9 +228,27 @@ void Form2::Command1_Click() {
         EvaluateOdds(texts, next);
     } catch (const RuntimeError& error) {
         m_navigator.reportError(this, error);
-        return;
+        return false;
     }
     m_navigator.state() = std::move(next);
+    m_evaluatedCount = m_navigator.state().ItemCount;
+    for (int k = 1; k <= kEntryCount; ++k)
+        m_evaluated[static_cast<std::size_t>(k - 1)] = entryBox(k)->text();
+    return true;
+}
+
+bool Form2::ShowsEvaluated(Integer count) const {
+    if (count != m_evaluatedCount)
+        return false;
+    for (int k = 1; k <= std::min<int>(count, kEntryCount); ++k)
+        if (entryBox(k)->text() != m_evaluated[static_cast<std::size_t>(k - 1)])
+            return false;
+    return true;
+}
+
+void Form2::Command1_Click() {
+    if (!Evaluate())
+        return;
     m_navigator.hide(this);
     m_navigator.show(FormId::Form1);
 }

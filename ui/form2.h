@@ -6,7 +6,11 @@
 
 #include "ui/control_table.h"
 
+#include <QStringList>
 #include <QWidget>
+
+#include <array>
+#include <optional>
 
 class QLineEdit;
 class QPushButton;
@@ -21,23 +25,47 @@ public:
 
     void Command1_Click(); // "(&K)計算": evaluates the odds, then back to the main window
 
+    // The calculate button's evaluation alone: the twenty boxes evaluated on a copy of the
+    // state, which takes them only when every box in use can be read; an error is reported on
+    // its box. True when the state holds what the boxes show.
+    bool Evaluate();
+    // Whether the last evaluation was for this count, of what the boxes in use show now.
+    bool ShowsEvaluated(Integer count) const;
+
     // The box of entry k (1 to 20): Text2 for entry 1 up to Text21 for entry 20.
     QLineEdit* entryBox(int k) const { return m_entryBoxes[static_cast<std::size_t>(k - 1)]; }
 
-    // Text of several values, one a line or separated by tabs (a column or row copied from a
+    // Text of several values, one a line or separated by tabs (a column or a row copied from a
     // web page or a spreadsheet), pasted into the box of entry k: fills that box and the next
-    // ones, a value each, as it stands, up to entry 20. False for a single value, which the box
-    // pastes as usual.
+    // ones, a value each as it stands, blank lines and cells passed over, up to entry 20, and
+    // says how many did not fit. A table of several lines and columns is refused with a
+    // message, and nothing changes. One undo in box k takes the whole paste back. False for
+    // text without a line break or tab, which the box pastes as usual.
     bool PasteInto(int k, const QString& text);
 
 protected:
-    // Routes Paste, from the keyboard and from the boxes' menu, to PasteInto.
+    // Pastes from the keyboard, the boxes' menu and the middle button go to PasteInto, and the
+    // undo of a box pasted into takes back the whole paste. A box shows its whole text when it
+    // is not being edited.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What a paste of several values changed, to be taken back by one undo in its first box.
+    struct Paste {
+        int first = 0;
+        QStringList before; // the boxes' texts, entry `first` onwards
+        QStringList after;
+    };
+
+    bool UndoPaste(int k);
+    void ShowMenu(QLineEdit* box, int k, const QPoint& at);
+
     Navigator& m_navigator;
     QPushButton* Command1 = nullptr;
     EntryBoxes m_entryBoxes{};
+    Integer m_evaluatedCount = 0; // none yet
+    std::array<QString, kEntryCount> m_evaluated;
+    std::optional<Paste> m_paste;
 };
 
 } // namespace tenvo

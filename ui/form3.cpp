@@ -72,17 +72,18 @@ constexpr ControlRow kControls[] = {
 Form3::Form3(Navigator& navigator)
     : m_navigator(navigator) {
     setObjectName(QStringLiteral("Form3"));
-    SetUpWindow(this, "Form3", 4050, 5610);
+    SetUpWindow(this, {"Form3", "賭け金", 4050, 5610});
     CreateControls(this, kControls);
     Command1 = FindControl<QPushButton>(this, "Command1");
     Command2 = FindControl<QPushButton>(this, "Command2");
     Command3 = FindControl<QPushButton>(this, "Command3");
     Text21 = FindControl<QLineEdit>(this, "Text21");
-    m_amountBoxes = FindEntryBoxes(this, 1, "賭け金");
+    m_amountBoxes = FindEntryBoxes(this, 1, "賭け金", "この項目に賭ける金額");
     connect(Command1, &QPushButton::clicked, this, &Form3::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form3::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     Text21->setAccessibleName(QStringLiteral("投資合計金額"));
+    Text21->setAccessibleDescription(QStringLiteral("賭け金の合計"));
     m_amountBoxes.front()->setFocus();
     Form_Load();
 }

@@ -24,7 +24,7 @@ Form4::Form4(Navigator& navigator)
     : m_navigator(navigator)
     , m_picture(QStringLiteral(":/assets/title.png")) {
     setObjectName(QStringLiteral("Form4"));
-    SetUpWindow(this, "Form4", 3585, 5040);
+    SetUpWindow(this, {"Form4", "タイトル", 3585, 5040});
     CreateControls(this, kControls);
     Command1 = FindControl<QPushButton>(this, "Command1");
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);

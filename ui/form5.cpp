@@ -68,11 +68,11 @@ constexpr ControlRow kControls[] = {
 Form5::Form5(Navigator& navigator)
     : m_navigator(navigator) {
     setObjectName(QStringLiteral("Form5"));
-    SetUpWindow(this, "Form5", 4050, 5400);
+    SetUpWindow(this, {"Form5", "儲け額", 4050, 5400});
     CreateControls(this, kControls);
     Command1 = FindControl<QPushButton>(this, "Command1");
     Command2 = FindControl<QPushButton>(this, "Command2");
-    m_profitBoxes = FindEntryBoxes(this, 1, "儲け額");
+    m_profitBoxes = FindEntryBoxes(this, 1, "儲け額", "この項目が当たったときの儲け");
     connect(Command1, &QPushButton::clicked, this, &Form5::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form5::Command2_Click);
     Command2->setFocus();

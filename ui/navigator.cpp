@@ -3,6 +3,7 @@
 #include "ui/navigator.h"
 
 #include "core/run_time_error.h"
+#include "ui/control_table.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -95,9 +97,19 @@ void Navigator::setResult(PricedResult result) {
 
 void Navigator::show(FormId id) { show(window(id)); }
 
+bool Navigator::evaluateOdds() { return form2()->Evaluate(); }
+
+bool Navigator::oddsShownAreEvaluated(Integer count) const {
+    return m_form2 && m_form2->ShowsEvaluated(count);
+}
+
 void Navigator::show(QWidget* window) {
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    // A window shown again comes back where the user left it; asked for no place, a window
+    // manager would place it anew.
+    if (QWindow* shownBefore = window->windowHandle(); shownBefore && !window->isVisible())
+        shownBefore->setPosition(shownBefore->position());
     window->show();
     // Platforms without a window stack (offscreen, minimal) cannot raise; do not ask them.
     static const bool canRaise =
@@ -106,6 +118,7 @@ void Navigator::show(QWidget* window) {
     if (canRaise)
         window->raise();
     window->activateWindow();
+    HandFocusTo(window->focusWidget());
 }
 
 void Navigator::hide(QWidget* window) { window->hide(); }
@@ -125,7 +138,7 @@ void Navigator::reportError(QWidget* parent, const RuntimeError& error) {
     show(FormId::Form2);
     QLineEdit* box = form2()->entryBox(*entry);
     box->setFocus();
-    box->selectAll();
+    HandFocusTo(box);
 }
 
 void Navigator::reportMessage(QWidget* parent, const QString& text) { m_messages(parent, text); }

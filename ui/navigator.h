@@ -56,8 +56,15 @@ public:
     Form5* form5();
     QWidget* window(FormId id);
 
-    // Makes a window visible, restored if it was minimized, and brings it to the front with
-    // the keyboard focus; loads it first when it is not loaded.
+    // The odds window's calculation without its navigation, for the result button: true when
+    // the state holds what its boxes show now. An error is reported on its box.
+    bool evaluateOdds();
+    // Whether the state holds what the odds window's boxes show now, evaluated for this count.
+    bool oddsShownAreEvaluated(Integer count) const;
+
+    // Makes a window visible where it was last, restored if it was minimized, and brings it to
+    // the front with the keyboard focus; a box that gets it has its text selected. Loads the
+    // window first when it is not loaded.
     void show(FormId id);
     void hide(QWidget* window);
     // Ends the program at once: every window disappears and the process exits.

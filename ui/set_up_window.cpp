@@ -1,21 +1,74 @@
 // SPDX-License-Identifier: MIT
-// Setting up a top-level window.
+// Setting up a top-level window, and how assistive technologies see it.
 #include "ui/set_up_window.h"
 
 #include "ui/control_table.h"
 #include "ui/program_look.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QIcon>
 #include <QString>
 #include <QWidget>
 
 namespace tenvo {
+namespace {
 
-void SetUpWindow(QWidget* window, const char* title, int width, int height, bool keepOnClose) {
-    window->setWindowTitle(QString::fromUtf8(title));
+constexpr char kTenvoWindow[] = "tenvoWindow";
+
+// A window of Tenvo as assistive technologies see it: a window, whose children are the controls
+// a user can ever see. Qt would call a plain top-level widget a filler and list its hidden
+// controls too.
+class WindowAccessible : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    int childCount() const override { return static_cast<int>(children().size()); }
+    QAccessibleInterface* child(int index) const override {
+        const QList<QWidget*> shown = children();
+        return index >= 0 && index < shown.size()
+                   ? QAccessible::queryAccessibleInterface(shown[index])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        return child ? static_cast<int>(children().indexOf(qobject_cast<QWidget*>(child->object())))
+                     : -1;
+    }
+
+private:
+    QList<QWidget*> children() const {
+        QList<QWidget*> shown;
+        for (QObject* object : widget()->children())
+            if (auto* control = qobject_cast<QWidget*>(object);
+                control && !control->isWindow() && !control->isHidden())
+                shown << control;
+        return shown;
+    }
+};
+
+QAccessibleInterface* TenvoWindows(const QString&, QObject* object) {
+    auto* window = qobject_cast<QWidget*>(object);
+    if (window && window->isWindow() && window->property(kTenvoWindow).toBool())
+        return new WindowAccessible(window);
+    return nullptr;
+}
+
+} // namespace
+
+void SetUpWindow(QWidget* window, const WindowLook& look) {
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(TenvoWindows);
+        return true;
+    }();
+    (void)factoryInstalled;
+    window->setProperty(kTenvoWindow, true);
+    window->setWindowTitle(QString::fromUtf8(look.title));
+    window->setAccessibleName(QString::fromUtf8(look.accessibleName));
     window->setWindowIcon(ProgramIcon());
-    window->resize(Pixels(width), Pixels(height));
-    window->setAttribute(Qt::WA_DeleteOnClose, !keepOnClose);
+    window->resize(Pixels(look.width), Pixels(look.height));
+    window->setMinimumSize(window->size()); // smaller, it would hide its own controls
+    window->setAttribute(Qt::WA_DeleteOnClose, !look.keepOnClose);
 }
 
 } // namespace tenvo

@@ -1,14 +1,22 @@
 // SPDX-License-Identifier: MIT
-// What every window of Tenvo is as a top-level window: title, icon, size and close box.
+// What every window of Tenvo is as a top-level window: title, icon, size, close box, and what a
+// screen reader makes of it.
 #pragma once
 
 class QWidget;
 
 namespace tenvo {
 
-// A top-level window of the given title and client-area size in twips. Unless keepOnClose,
-// its close box unloads it: the window and everything it holds are discarded.
-void SetUpWindow(QWidget* window, const char* title, int width, int height,
-                 bool keepOnClose = false);
+struct WindowLook {
+    const char* title;          // the title bar's text
+    const char* accessibleName; // what a screen reader calls the window: what it is for
+    int width;                  // the client area in twips, which is also its least size
+    int height;
+    bool keepOnClose = false; // otherwise its close box unloads it: it and all it holds go
+};
+
+// Makes `window` a top-level window as `look` describes it. A screen reader hears it as a window
+// with that name, and never hears of a control the program keeps hidden.
+void SetUpWindow(QWidget* window, const WindowLook& look);
 
 } // namespace tenvo

@@ -128,21 +128,33 @@ private slots:
 void LayoutTest::windows_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QSize>("clientSize");
-    QTest::newRow("title") << "Form4" << QSize(239, 336);
-    QTest::newRow("main") << "Form1" << QSize(347, 90);
-    QTest::newRow("odds") << "Form2" << QSize(584, 174);
-    QTest::newRow("stakes") << "Form3" << QSize(270, 374);
-    QTest::newRow("profits") << "Form5" << QSize(270, 360);
+    QTest::addColumn<QString>("accessibleName"); // what the window is for
+    QTest::newRow("title") << "Form4" << QSize(239, 336) << "タイトル";
+    QTest::newRow("main") << "Form1" << QSize(347, 90) << "入力項目数";
+    QTest::newRow("odds") << "Form2" << QSize(584, 174) << "倍率入力";
+    QTest::newRow("stakes") << "Form3" << QSize(270, 374) << "賭け金";
+    QTest::newRow("profits") << "Form5" << QSize(270, 360) << "儲け額";
 }
 
 void LayoutTest::windows() {
     QFETCH(QString, window);
     QFETCH(QSize, clientSize);
+    QFETCH(QString, accessibleName);
     Harness harness;
     QWidget* form = Window(*harness.navigator, window);
     QCOMPARE(form->windowTitle(), window);
     QCOMPARE(form->objectName(), window);
     QCOMPARE(form->size(), clientSize);
+    QCOMPARE(form->minimumSize(), clientSize); // smaller, it would hide its controls
+    // A screen reader hears a window for what it is, and of no control the program hides.
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(form);
+    QCOMPARE(heard->role(), QAccessible::Window);
+    QCOMPARE(heard->text(QAccessible::Name), accessibleName);
+    QVERIFY(heard->childCount() > 0);
+    for (int i = 0; i < heard->childCount(); ++i) {
+        QVERIFY(!qobject_cast<QWidget*>(heard->child(i)->object())->isHidden());
+        QCOMPARE(heard->indexOfChild(heard->child(i)), i);
+    }
     QCOMPARE(form->windowIcon().availableSizes().size(), 5); // the task bar's sizes, all drawn
 
     const QList<QWidget*> controls = Controls(form);
@@ -180,6 +192,13 @@ void LayoutTest::windows() {
             const QRect b = inner(QRect(other->mapTo(form, QPoint()), other->size()));
             QVERIFY2(!a.intersects(b),
                      qPrintable(control->objectName() + " overlaps " + other->objectName()));
+        }
+        // A click on it, at its top edge too, lands on it: no caption lies on top.
+        for (const QPoint& at :
+             {QPoint(1, 1), QPoint(control->width() / 2, 1), control->rect().center()}) {
+            QWidget* hit = form->childAt(control->mapTo(form, at));
+            QVERIFY2(hit == control || control->isAncestorOf(hit),
+                     qPrintable(control->objectName()));
         }
     }
     if (window == QLatin1String("Form1") || window == QLatin1String("Form4"))

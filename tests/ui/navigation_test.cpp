@@ -4,6 +4,7 @@
 // figures drawn as figures, always current.
 #include "window_harness.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QContextMenuEvent>
@@ -74,6 +75,8 @@ private slots:
     void figuresShowWhole_data();
     void figuresShowWhole();
     void profitWindowFollowsEveryResult();
+    void resultPricesWhatTheWindowsShow_data();
+    void resultPricesWhatTheWindowsShow();
     void minimizedWindowComesBack_data();
     void minimizedWindowComesBack();
     void errorLandsOnTheBoxToFix_data();
@@ -85,6 +88,7 @@ private slots:
     void pasteFillsTheFollowingBoxes_data();
     void pasteFillsTheFollowingBoxes();
     void closingWindowsKeepsOddsAndCount();
+    void keysTypeWhatTheUserMeans();
     void closingTheLastWindowEndsTheProgram_data();
     void closingTheLastWindowEndsTheProgram();
 };
@@ -168,8 +172,13 @@ void NavigationTest::figuresShowWhole() {
     QCOMPARE((QStringList{shown[0], shown[19], shown[20]}), stakes);
     QCOMPARE((QStringList{earned[0], earned[19]}), profits);
     for (QWidget* window : {static_cast<QWidget*>(n.form3()), static_cast<QWidget*>(n.form5())})
-        for (QLineEdit* box : window->findChildren<QLineEdit*>())
-            QCOMPARE(box->toolTip(), box->text());               // each drawn as a figure
+        for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
+            QCOMPARE(box->toolTip(), box->text()); // each drawn as a figure
+            // A screen reader reads the figure once: its description says what it is.
+            const QString description =
+                QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
+            QVERIFY(!description.isEmpty() && description != box->text());
+        }
     QCOMPARE(n.form2()->entryBox(1)->font(), n.form2()->font()); // typed odds: the usual font
 }
 
@@ -188,6 +197,52 @@ void NavigationTest::profitWindowFollowsEveryResult() {
     QCOMPARE(VisibleWindows(), (QStringList{"Form3", "Form5"}));
     QCOMPARE(BoxTexts(n.form3(), 1, 3), (QStringList{"1000", "1200", "1600"}));
     QCOMPARE(BoxTexts(n.form5(), 1, 4), (QStringList{"5200", "5800", "5800", "-3800"}));
+}
+
+void NavigationTest::resultPricesWhatTheWindowsShow_data() {
+    QTest::addColumn<QString>("count"); // typed into the count field after calculating; "": none
+    QTest::addColumn<int>("entry");     // an odds box edited then, beside the main window; 0: none
+    QTest::addColumn<QString>("odds");
+    QTest::addColumn<QStringList>("shown"); // entries 1 to 3 and the total; none: refused
+    QTest::addColumn<QString>("message");
+    QTest::newRow("a count typed after calculating")
+        << "2" << 0 << "" << QStringList{"1400", "1000", "0", "2400"} << "";
+    QTest::newRow("odds edited beside the main window")
+        << "" << 3 << "8" << QStringList{"2800", "2000", "1000", "5800"} << "";
+    QTest::newRow("a count refused") << "abc" << 0 << "" << QStringList{}
+                                     << "入力項目数には 1 から 20 までの数を入力してください。";
+    QTest::newRow("odds that cannot be read")
+        << "" << 2 << "x" << QStringList{}
+        << "実行時エラー '13':\n型が一致しません。\n(2) の倍率「x」";
+}
+
+// The result button prices the count and odds on screen, read as the odds and calculate
+// buttons would read them, and nothing when one of them cannot be read.
+void NavigationTest::resultPricesWhatTheWindowsShow() {
+    QFETCH(QString, count);
+    QFETCH(int, entry);
+    QFETCH(QString, odds);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, message);
+    Harness h;
+    Road road{h};
+    Navigator& n = *h.navigator;
+    Reach(road, Evaluated);
+    if (entry) {
+        Click(n.form1(), "Command3");
+        Type(n.form2()->entryBox(entry), odds);
+    }
+    if (!count.isEmpty())
+        Type(Child<QComboBox>(n.form1(), "Combo1")->lineEdit(), count);
+    road.result();
+    if (shown.isEmpty()) {
+        QCOMPARE(h.messages, QStringList{message});
+        QVERIFY(!n.form3()->isVisible());
+        QCOMPARE(h.state().ItemCount, 3);
+    } else {
+        QVERIFY(h.messages.isEmpty());
+        QCOMPARE(BoxTexts(n.form3(), 1, 3) << BoxTexts(n.form3(), 21, 21).front(), shown);
+    }
 }
 
 void NavigationTest::minimizedWindowComesBack_data() {
@@ -341,20 +396,50 @@ void NavigationTest::rejectionWritesBothMessages() {
 void NavigationTest::pasteFillsTheFollowingBoxes_data() {
     QTest::addColumn<int>("entry");
     QTest::addColumn<QString>("clipboard");
-    QTest::addColumn<bool>("fromMenu");
+    QTest::addColumn<bool>("fromMenu");     // paste and undo from the box's menu, not the keys
     QTest::addColumn<QStringList>("boxes"); // entries 1 to 4, then 19 and 20
+    QTest::addColumn<QString>("message");
     QTest::newRow("a column") << 1 << "3\n4.5\n 7 \n"
-                              << false << QStringList{"3", "4.5", " 7 ", "9", "9", "9"};
+                              << false << QStringList{"3", "4.5", " 7 ", "9", "9", "9"} << "";
     QTest::newRow("a spreadsheet row, from the menu")
         << 2 << "5\t６\r\n"
-        << true << QStringList{"9", "5", "６", "9", "9", "9"};
+        << true << QStringList{"9", "5", "６", "9", "9", "9"} << "";
+    QTest::newRow("blank lines and cells passed over")
+        << 1 << "\t3\n\n \n4\t\n"
+        << false << QStringList{"3", "4", "9", "9", "9", "9"} << "";
     QStringList column;
     for (int value = 1; value <= 25; ++value)
         column << QString::number(value);
-    QTest::newRow("up to entry 20")
-        << 3 << column.join('\n') << false << QStringList{"9", "9", "1", "2", "17", "18"};
+    QTest::newRow("up to entry 20, what did not fit said")
+        << 3 << column.join('\n') << false << QStringList{"9", "9", "1", "2", "17", "18"}
+        << "(20) より後に入る 7 個の値は、入る欄がないため貼り付けませんでした。";
+    QTest::newRow("a table refused")
+        << 1 << "1\tアイ\t3.5\n2\tウエ\t4\n"
+        << false << QStringList(6, QStringLiteral("9"))
+        << "表はそのまま貼り付けられません。倍率の列だけをコピーして貼り付けてください。";
     QTest::newRow("a single value as usual")
-        << 4 << "8" << false << QStringList{"9", "9", "9", "98", "9", "9"};
+        << 4 << "8" << false << QStringList{"9", "9", "9", "98", "9", "9"} << "";
+    QTest::newRow("a single value and a line break")
+        << 4 << "8\r\n"
+        << true << QStringList{"9", "9", "9", "98", "9", "9"} << "";
+}
+
+// Triggers the action of a box's menu that shows the shortcut.
+void FromMenu(QLineEdit* box, const QString& shortcut) {
+    QTimer::singleShot(0, box, [shortcut] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        for (QAction* action : menu ? menu->actions() : QList<QAction*>())
+            if (action->text().endsWith(shortcut) && action->isEnabled())
+                action->trigger();
+        if (menu)
+            menu->close();
+    });
+    QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                            box->mapToGlobal(QPoint(2, 2)));
+    QApplication::sendEvent(box, &event);
+    QTest::qWait(50);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(box->findChildren<QMenu*>().isEmpty()); // a closed menu is freed
 }
 
 void NavigationTest::pasteFillsTheFollowingBoxes() {
@@ -362,6 +447,7 @@ void NavigationTest::pasteFillsTheFollowingBoxes() {
     QFETCH(QString, clipboard);
     QFETCH(bool, fromMenu);
     QFETCH(QStringList, boxes);
+    QFETCH(QString, message);
     Harness h;
     Road road{h};
     Reach(road, Odds);
@@ -372,26 +458,53 @@ void NavigationTest::pasteFillsTheFollowingBoxes() {
     QLineEdit* box = odds->entryBox(entry);
     box->setFocus();
     box->end(false);
-    if (fromMenu) {
-        QTimer::singleShot(0, odds, [] {
-            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-            for (QAction* action : menu ? menu->actions() : QList<QAction*>())
-                if (action->text().contains(QLatin1String("Ctrl+V")))
-                    action->trigger();
-            if (menu)
-                menu->close();
-        });
-        QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(2, 2),
-                                box->mapToGlobal(QPoint(2, 2)));
-        QApplication::sendEvent(box, &event);
-        QTest::qWait(50);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(box->findChildren<QMenu*>().isEmpty()); // a closed menu is freed
-    } else {
+    if (fromMenu)
+        FromMenu(box, QStringLiteral("Ctrl+V"));
+    else
         QTest::keySequence(box, QKeySequence::Paste);
-    }
     QCOMPARE(BoxTexts(odds, 2, 5) + BoxTexts(odds, 20, 21), boxes);
-    QCOMPARE(h.state().CalcReady, 0); // nothing is evaluated until the calculate button
+    QCOMPARE(h.messages, message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(h.state().CalcReady, 0);     // nothing is evaluated until the calculate button
+    for (int k = entry + 1; k <= 20; ++k) // pasted into and not being edited: shown whole
+        if (odds->entryBox(k)->text() != QLatin1String("9"))
+            QCOMPARE(odds->entryBox(k)->toolTip(), odds->entryBox(k)->text());
+    // One undo in the box pasted into takes the whole paste back.
+    if (fromMenu)
+        FromMenu(box, QStringLiteral("Ctrl+Z"));
+    else
+        QTest::keySequence(box, QKeySequence::Undo);
+    QCOMPARE(BoxTexts(odds, 2, 21), QStringList(20, QStringLiteral("9")));
+}
+
+// A box the program hands the focus to is typed over; Alt with a key that presses nothing types
+// nothing, while AltGr (Ctrl+Alt) types its character; an odds box left shows its text whole,
+// and is edited in the usual size.
+void NavigationTest::keysTypeWhatTheUserMeans() {
+    Harness h;
+    Road road{h};
+    Navigator& n = *h.navigator;
+    Reach(road, Main);
+    QLineEdit* count = Child<QComboBox>(n.form1(), "Combo1")->lineEdit();
+    QCOMPARE(count->selectedText(), QStringLiteral("1"));
+    Click(n.form1(), "Command3");
+    QLineEdit* box = n.form2()->entryBox(20);
+    QVERIFY(QTest::qWaitForWindowActive(n.form2()));
+    QCOMPARE(QApplication::focusWidget(), box);
+    QTest::keyClicks(box, QStringLiteral("120.5"));
+    for (QLineEdit* typed : {box, count}) {
+        QTest::keyClick(typed, Qt::Key_M, Qt::AltModifier);
+        QTest::keyClick(typed, Qt::Key_X, Qt::AltModifier | Qt::ShiftModifier);
+    }
+    QTest::keyClick(box, '@', Qt::ControlModifier | Qt::AltModifier);
+    QCOMPARE(box->text(), QStringLiteral("120.5@"));
+    QCOMPARE(count->text(), QStringLiteral("1"));
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClick(box, Qt::Key_Tab);
+    QCOMPARE(box->cursorPosition(), 0);
+    QCOMPARE(box->toolTip(), QStringLiteral("120.5"));
+    QVERIFY(box->font().pointSizeF() < n.form2()->font().pointSizeF());
+    box->setFocus();
+    QCOMPARE(box->font(), n.form2()->font());
 }
 
 // The odds window's close box only hides it; the main window's unloads it, and it comes back

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: MIT
+// The windows on a real X server under a real window manager, driven as a person drives them:
+// clicks at screen coordinates and keys through the X server (xdotool), windows moved,
+// minimized and closed through the manager (wmctrl, xdotool), read back through Qt.
+#include "ui/window_harness.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QTest>
+
+namespace tenvo {
+namespace {
+
+// Runs a tool of the X session on this test's display.
+bool Run(const QString& tool, const QStringList& args) {
+    return QProcess::execute(tool, args) == 0;
+}
+
+// A click of the mouse button at a point of a control, as the X server delivers it.
+bool ClickAt(QWidget* control, const QPoint& at, int button = 1) {
+    const QPoint screen = control->mapToGlobal(at);
+    return Run(QStringLiteral("xdotool"),
+               {"mousemove", "--sync", QString::number(screen.x()), QString::number(screen.y()),
+                "click", QString::number(button)});
+}
+
+bool Keys(const QStringList& keys) {
+    return Run(QStringLiteral("xdotool"), QStringList{"key", "--clearmodifiers"} + keys);
+}
+
+QString WindowId(QWidget* window) { return QString::number(window->winId()); }
+
+// The road to the odds window, the main window beside it, with the count typed.
+void ToOdds(Navigator& n, const QString& count = QStringLiteral("3")) {
+    n.start();
+    Child<QPushButton>(n.form4(), "Command1")->click();
+    Child<QComboBox>(n.form1(), "Combo1")->setEditText(count);
+    Child<QPushButton>(n.form1(), "Command3")->click();
+    QVERIFY(QTest::qWaitForWindowActive(n.form2()));
+}
+
+} // namespace
+
+class DesktopTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void clicksLandInTheBoxClickedOn();
+    void keysTypeWhatTheUserMeans();
+    void windowsStayWhereTheUserPutsThem();
+    void minimizedWindowsComeBack();
+    void middleButtonPastesAColumn();
+    void closingTheLastWindowEndsTenvo();
+};
+
+// Even at its top edge, where the entry's caption reaches down.
+void DesktopTest::clicksLandInTheBoxClickedOn() {
+    Harness h;
+    ToOdds(*h.navigator);
+    for (int k = 1; k <= 12; ++k) {
+        QLineEdit* box = h.navigator->form2()->entryBox(k);
+        QVERIFY(ClickAt(box, QPoint(box->width() / 2, 2)));
+        QTRY_COMPARE(QApplication::focusWidget(), box);
+    }
+}
+
+// The box the odds button hands over is typed over; Alt with a key that presses nothing types
+// nothing; Ctrl shortcuts and access keys work.
+void DesktopTest::keysTypeWhatTheUserMeans() {
+    Harness h;
+    Navigator& n = *h.navigator;
+    ToOdds(n);
+    QLineEdit* twenty = n.form2()->entryBox(20);
+    QVERIFY(Run(QStringLiteral("xdotool"), {"type", "2.5"}));
+    QTRY_COMPARE(twenty->text(), QStringLiteral("2.5"));
+    QLineEdit* box = n.form2()->entryBox(2);
+    QVERIFY(ClickAt(box, box->rect().center()));
+    QTRY_COMPARE(QApplication::focusWidget(), box);
+    QVERIFY(Keys({"ctrl+a", "5", "alt+m", "alt+r", "alt+e", "alt+x", "alt+shift+q"}));
+    QTest::qWait(100);
+    QTRY_COMPARE(box->text(), QStringLiteral("5"));
+    QVERIFY(Keys({"alt+k"})); // calculate
+    QTRY_VERIFY(!n.form2()->isVisible() && n.form1()->isActiveWindow());
+    QCOMPARE(h.state().OddsSum, 0 + 5 + 0);
+    QLineEdit* count = Child<QComboBox>(n.form1(), "Combo1")->lineEdit();
+    QVERIFY(ClickAt(count, count->rect().center()));
+    QVERIFY(Keys({"alt+x", "alt+j"}));
+    QTest::qWait(100);
+    QCOMPARE(count->text(), QStringLiteral("3"));
+}
+
+// A window hidden and shown again comes back where it was left, and none can be made smaller
+// than its controls need.
+void DesktopTest::windowsStayWhereTheUserPutsThem() {
+    Harness h;
+    Navigator& n = *h.navigator;
+    ToOdds(n);
+    QWidget* odds = n.form2();
+    const QPoint first = odds->pos();
+    QVERIFY(Run(QStringLiteral("wmctrl"), {"-i", "-r", WindowId(odds), "-e", "0,101,620,-1,-1"}));
+    QTRY_VERIFY(odds->pos() != first);
+    const QRect placed = odds->geometry();
+    Child<QPushButton>(odds, "Command1")->click(); // calculate: hidden
+    QTRY_VERIFY(!odds->isVisible());
+    Child<QPushButton>(n.form1(), "Command3")->click(); // shown again
+    QVERIFY(QTest::qWaitForWindowExposed(odds));
+    QTest::qWait(200);
+    QTRY_COMPARE(odds->geometry(), placed);
+
+    QWidget* main = n.form1();
+    const QSize designed = main->size();
+    QVERIFY(Run(QStringLiteral("wmctrl"), {"-i", "-r", WindowId(main), "-e", "0,-1,-1,150,50"}));
+    QTest::qWait(300);
+    QCOMPARE(main->size(), designed);
+}
+
+// A button that shows a minimized window brings it back, in front, with the focus.
+void DesktopTest::minimizedWindowsComeBack() {
+    Harness h;
+    Navigator& n = *h.navigator;
+    ToOdds(n);
+    QVERIFY(Run(QStringLiteral("xdotool"), {"windowminimize", "--sync", WindowId(n.form2())}));
+    QTRY_VERIFY(n.form2()->isMinimized());
+    QVERIFY(QTest::qWaitForWindowActive(n.form1()));
+    QPushButton* odds = Child<QPushButton>(n.form1(), "Command3");
+    QVERIFY(ClickAt(odds, odds->rect().center()));
+    QTRY_VERIFY(n.form2()->isVisible() && !n.form2()->isMinimized());
+    QTRY_VERIFY(n.form2()->isActiveWindow());
+}
+
+// The X selection pasted with the middle button follows the rules of a paste.
+void DesktopTest::middleButtonPastesAColumn() {
+    Harness h;
+    ToOdds(*h.navigator);
+    QGuiApplication::clipboard()->setText(QStringLiteral("41\n\n42\n"), QClipboard::Selection);
+    QLineEdit* box = h.navigator->form2()->entryBox(1);
+    QVERIFY(ClickAt(box, box->rect().center(), 2));
+    QTRY_COMPARE(box->text(), QStringLiteral("41"));
+    QCOMPARE(h.navigator->form2()->entryBox(2)->text(), QStringLiteral("42"));
+}
+
+// Close boxes, as the window manager works them: the odds window only hides, and the last
+// window on screen closed ends Tenvo.
+void DesktopTest::closingTheLastWindowEndsTenvo() {
+    Harness h;
+    Navigator& n = *h.navigator;
+    ToOdds(n);
+    QPointer<QWidget> odds = n.form2();
+    QVERIFY(Run(QStringLiteral("wmctrl"), {"-i", "-c", WindowId(odds)}));
+    QTRY_VERIFY(!odds->isVisible());
+    QVERIFY(!odds.isNull());
+    QCOMPARE(h.quits, 0);
+    QVERIFY(Run(QStringLiteral("wmctrl"), {"-i", "-c", WindowId(n.form1())}));
+    QTRY_COMPARE(h.quits, 1);
+}
+
+} // namespace tenvo
+
+QTEST_MAIN(tenvo::DesktopTest)
+#include "desktop_test.moc"

@@ -203,8 +203,13 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::ContextMenu:
         ShowMenu(box, k, static_cast<QContextMenuEvent*>(event)->globalPos());
         return true;
-    case QEvent::FocusIn: // edited in the usual size, scrolling as usual
+    case QEvent::FocusIn:
+        // Edited in the usual size, scrolling as usual; every other box is not being edited,
+        // whichever way the focus left it, also while the window was in the background.
         box->setFont(QFont());
+        for (QLineEdit* other : m_entryBoxes)
+            if (other != box)
+                FitFigure(other);
         break;
     case QEvent::FocusOut:
         // Another window or a menu taking the focus leaves the box in the middle of its edit.

@@ -77,8 +77,6 @@ private slots:
     void profitWindowFollowsEveryResult();
     void resultPricesWhatTheWindowsShow_data();
     void resultPricesWhatTheWindowsShow();
-    void minimizedWindowComesBack_data();
-    void minimizedWindowComesBack();
     void errorLandsOnTheBoxToFix_data();
     void errorLandsOnTheBoxToFix();
     void errorsShowInAMessageBoxTitledTenvo();
@@ -243,26 +241,6 @@ void NavigationTest::resultPricesWhatTheWindowsShow() {
         QVERIFY(h.messages.isEmpty());
         QCOMPARE(BoxTexts(n.form3(), 1, 3) << BoxTexts(n.form3(), 21, 21).front(), shown);
     }
-}
-
-void NavigationTest::minimizedWindowComesBack_data() {
-    QTest::addColumn<QStringList>("minimizedWindowButton");
-    QTest::newRow("odds button") << QStringList{"Form2", "Form1", "Command3"};
-    QTest::newRow("calculate, the main window minimized")
-        << QStringList{"Form1", "Form2", "Command1"};
-}
-
-void NavigationTest::minimizedWindowComesBack() {
-    QFETCH(QStringList, minimizedWindowButton);
-    Harness h;
-    Road road{h};
-    Reach(road, Odds);
-    QWidget* lost = Window(*h.navigator, minimizedWindowButton[0]);
-    lost->showMinimized();
-    QVERIFY(lost->isMinimized());
-    Click(Window(*h.navigator, minimizedWindowButton[1]), qPrintable(minimizedWindowButton[2]));
-    QVERIFY(lost->isVisible() && !lost->isMinimized());
-    QVERIFY(QTest::qWaitForWindowActive(lost));
 }
 
 void NavigationTest::errorLandsOnTheBoxToFix_data() {

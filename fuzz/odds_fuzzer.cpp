@@ -4,12 +4,11 @@
 #include "core/calculation.h"
 #include "core/number_text.h"
 #include "core/run_time_error.h"
+#include "fuzz/require.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -18,13 +17,6 @@
 namespace {
 
 using namespace tenvo;
-
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "property broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // A number read from a text reads back the same from the text we would write for it.
 void CheckRoundTrip(std::string_view text) {

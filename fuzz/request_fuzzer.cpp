@@ -4,11 +4,10 @@
 // request; nothing may end the run.
 #include "cli/batch.h"
 #include "cli/json_reader.h"
+#include "fuzz/require.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -16,13 +15,6 @@
 namespace {
 
 using namespace tenvo;
-
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "property broken: %s\n", what);
-        std::abort();
-    }
-}
 
 void CheckAnswer(std::string_view line, long long number) {
     bool valid = false;

@@ -102,9 +102,7 @@ void Form1::Command1_Click() {
         m_navigator.reportError(this, error);
         return;
     }
-    const CheckOutcome outcome = result.verdict.outcome;
-    if (outcome == CheckOutcome::NotReady)
-        return;
+    const CheckOutcome outcome = result.verdict.outcome; // ready: never NotReady
     m_navigator.state() = std::move(next);
     const QString average = QString::fromStdString(result.verdict.averageText);
     if (outcome == CheckOutcome::Rejected) {
@@ -131,7 +129,7 @@ bool Form1::TakeCount() {
     if (!count) {
         m_navigator.reportMessage(this, QString::fromUtf8(kItemCountMessage));
         Combo1->setFocus();
-        Combo1->lineEdit()->selectAll();
+        HandFocusTo(Combo1); // kept, to be typed over
         return false;
     }
     m_navigator.state().ItemCount = *count;

@@ -14,11 +14,11 @@ bool Output::check(bool ok) {
     return ok && m_error == 0;
 }
 
-bool Output::write(std::string_view text) {
+void Output::write(std::string_view text) {
     if (failed())
-        return false;
+        return;
     errno = 0;
-    return check(std::fwrite(text.data(), 1, text.size(), m_file) == text.size());
+    check(std::fwrite(text.data(), 1, text.size(), m_file) == text.size());
 }
 
 bool Output::flush() {

@@ -13,8 +13,8 @@ public:
     explicit Output(std::FILE* file)
         : m_file(file) {}
 
-    // Each false from the first failure on; nothing more is written then.
-    bool write(std::string_view text);
+    // After the first failure nothing more is written, and flush() is false.
+    void write(std::string_view text);
     bool flush();
     bool failed() const { return m_error != 0; }
     int error() const { return m_error; } // the errno of the first failure

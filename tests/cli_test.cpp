@@ -162,6 +162,7 @@ TEST(CalcJson, EscapesWhatItMust) {
     const std::pair<const char*, const char*> rows[] = {{"\"", R"(\")"},
                                                         {"\\", R"(\\)"},
                                                         {"a\001", R"(a\u0001)"},
+                                                        {"\x1f", R"(\u001f)"},
                                                         {"\355\240\200\340\200\257", "������"}};
     for (const auto& [typed, written] : rows)
         EXPECT_NE(
@@ -178,6 +179,7 @@ TEST(Calc, CommandLineErrorsSayWhat) {
         {"", "no odds given"},
         {"--x 3", "unknown option '--x'"},
         {"--count", "option '--count' needs a value"},
+        {"3 --count", "option '--count' needs a value"},
         {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21", "at most 20 odds"},
         {"--batch --json", "--batch takes no --count or --json"},
         {"--batch /nonexistent/requests", "tenvo-calc: cannot read '/nonexistent/requests'"},
@@ -259,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
                   R"({"line":1,"id":[-0.0,1e400,true,{"a":null}],"count":1,)"
                   R"("outcome":"zero-average","average":"0"})"},
         BatchCase{"OverlongLineAndTheNext",
-                  "{\"odds\": [\"" + std::string(70000, '1') + "\"]}\n{\"odds\": [\"0\"]}",
+                  "{\"odds\": [\"" + std::string(200000, '1') + "\"]}\n{\"odds\": [\"0\"]}",
                   R"({"line":1,"error":{"kind":"request","message":"the line is too long"}})"
                   "\n"
                   R"({"line":2,"count":1,"outcome":"zero-average","average":"0"})"}),
@@ -295,6 +297,13 @@ TEST(CalcBatch, SaysWhatIsWrongWithALine) {
                                     "tenvo-calc reads UTF-8"},
         {"{\"odds\": [\"\xC3\"]}", "not UTF-8 at column 12: a byte that UTF-8 does not allow "
                                    "there"},
+        {"{\"odds\": [\"\xF5\x80\x80\x80\"]}", "not UTF-8 at column 12: a byte that UTF-8 does "
+                                               "not allow there"}, // beyond U+10FFFF
+        {"{\"odds\": [\"\xF0\x8F\xBF\xBF\"]}", "not UTF-8 at column 12: a byte that UTF-8 does "
+                                               "not allow there"}, // a four-byte form too long
+        {std::string("{\"odds\": [\"3\0\"]}", 16), "not UTF-8 at column 13: a NUL byte, as UTF-16 "
+                                                   "has; tenvo-calc reads UTF-8"},
+        {"{\"odds\": [3]}\x01", "not JSON at column 14: expected the end of the line"},
         {deep + R"(, "odds": [3]})", "nested too deeply at column 70: at most 64 levels of "
                                      "arrays and objects"},
         {"[1]", "a request is a JSON object"},
@@ -312,10 +321,12 @@ TEST(CalcBatch, SaysWhatIsWrongWithALine) {
 }
 
 // A number is read as the text it was written as: beyond a Double too, as the same text in
-// quotes would be.
-TEST(CalcBatch, NumbersAreReadAsTheirText) {
+// quotes would be. An escape is read as what it stands for.
+TEST(CalcBatch, NumbersAndEscapesAreReadAsWritten) {
     const std::string huge = "1" + std::string(309, '0');
     const std::pair<std::string, std::string> rows[] = {
+        {R"({"odds":["\u0033","\/\t4\n"]})", "{\"odds\":[\"3\",\"/\\t4\\n\"]}"},
+        {R"({"id":"\ud83d\ude00\u00e9","odds":[3]})", R"({"id":"😀é","odds":[3]})"},
         {R"({"id":"R2","odds":[1e400]})", R"({"id":"R2","odds":["1e400"]})"},
         {R"({"odds":[-1e400]})", R"({"odds":["-1e400"]})"},
         {R"({"count":1e400,"odds":[3]})", R"({"count":"1e400","odds":[3]})"},

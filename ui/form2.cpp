@@ -168,12 +168,9 @@ void Form2::ShowMenu(QLineEdit* box, int k, const QPoint& at) {
             });
         } else if (action->text().endsWith(shortcut(QKeySequence::Undo)) && m_paste &&
                    m_paste->first == k) {
+            // The box's own undo has nothing to take back: the paste set its text anew.
             action->setEnabled(true);
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, box, [this, k, box] {
-                if (!UndoPaste(k))
-                    box->undo();
-            });
+            connect(action, &QAction::triggered, box, [this, k] { UndoPaste(k); });
         }
     }
     menu->setAttribute(Qt::WA_DeleteOnClose);

@@ -469,6 +469,12 @@ void NavigationTest::keysTypeWhatTheUserMeans() {
     QVERIFY(QTest::qWaitForWindowActive(n.form2()));
     QCOMPARE(QApplication::focusWidget(), box);
     QTest::keyClicks(box, QStringLiteral("120.5"));
+    for (const QEvent::Type type :
+         {QEvent::FocusOut, QEvent::FocusIn}) { // to another window and back
+        QFocusEvent focus(type, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(box, &focus);
+    }
+    QCOMPARE(box->selectedText(), QString()); // typed into, no longer to be typed over
     for (QLineEdit* typed : {box, count}) {
         QTest::keyClick(typed, Qt::Key_M, Qt::AltModifier);
         QTest::keyClick(typed, Qt::Key_X, Qt::AltModifier | Qt::ShiftModifier);
@@ -477,7 +483,7 @@ void NavigationTest::keysTypeWhatTheUserMeans() {
     QCOMPARE(box->text(), QStringLiteral("120.5@"));
     QCOMPARE(count->text(), QStringLiteral("1"));
     QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClick(box, Qt::Key_Tab);
+    QTest::keyClick(box, Qt::Key_Backtab); // to the calculate button
     QCOMPARE(box->cursorPosition(), 0);
     QCOMPARE(box->toolTip(), QStringLiteral("120.5"));
     QVERIFY(box->font().pointSizeF() < n.form2()->font().pointSizeF());

@@ -22,8 +22,6 @@ void Output::write(std::string_view text) {
 }
 
 bool Output::flush() {
-    if (failed())
-        return false;
     errno = 0;
     return check(std::fflush(m_file) == 0);
 }

@@ -53,6 +53,7 @@ private slots:
     void minimizedWindowsComeBack();
     void middleButtonPastesAColumn();
     void closingTheLastWindowEndsTenvo();
+    void tenvoStartsOnItsTitleWindow();
 };
 
 // Even at its top edge, where the entry's caption reaches down.
@@ -164,6 +165,18 @@ void DesktopTest::closingTheLastWindowEndsTenvo() {
     QCOMPARE(h.quits, 0);
     QVERIFY(Run(QStringLiteral("wmctrl"), {"-i", "-c", WindowId(n.form1())}));
     QTRY_COMPARE(h.quits, 1);
+}
+
+// The program itself on this display: its title window comes up, and its close box ends it.
+void DesktopTest::tenvoStartsOnItsTitleWindow() {
+    QProcess tenvo;
+    tenvo.start(QStringLiteral(TENVO_PATH), {});
+    QVERIFY(tenvo.waitForStarted());
+    QTRY_VERIFY(Run(QStringLiteral("xdotool"), {"search", "--name", "^Form4$"}));
+    QVERIFY(Run(QStringLiteral("wmctrl"), {"-c", "Form4"}));
+    QVERIFY(tenvo.waitForFinished(10000));
+    QCOMPARE(tenvo.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(tenvo.exitCode(), 0);
 }
 
 } // namespace tenvo

@@ -8,7 +8,7 @@ cd "$(dirname "$0")"
 
 packages=(cmake make g++ pkg-config libgtest-dev qt6-base-dev nlohmann-json3-dev
           qt6-translations-l10n fonts-ipafont-gothic xvfb xauth x11-utils openbox xdotool wmctrl
-          locales clang libclang-rt-14-dev libbenchmark-dev python3 time help2man dpkg-dev file lintian
+          clang libclang-rt-14-dev libbenchmark-dev python3 time help2man dpkg-dev file lintian
           desktop-file-utils appstream)
 jobs=$(nproc)
 
@@ -24,11 +24,6 @@ install_missing() {
         as_root apt-get update -qq
         as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
             "${missing[@]}" >/dev/null
-    fi
-    # A locale with a decimal comma, so the tests can show numbers read the same in every locale.
-    if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
-        as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen 2>/dev/null &&
-            as_root locale-gen >/dev/null 2>&1 || echo "note: could not generate de_DE.UTF-8"
     fi
 }
 

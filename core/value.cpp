@@ -128,14 +128,6 @@ Long ToLong(Double x) { return static_cast<Long>(RoundInRange(x, INT32_MIN, INT3
 Long ToLong(std::string_view text) { return ToLong(ParseDouble(text)); }
 Long ToLong(const Value& v) { return ToLong(ToNumber(v).value); }
 
-Single ToSingle(Double x) {
-    // FLT_MAX plus half its last place: from there on the nearest Single is infinity.
-    constexpr double kSingleLimit = 0x1.ffffffp127;
-    if (std::isnan(x) || std::fabs(x) >= kSingleLimit)
-        Fail(ErrorKind::Overflow);
-    return static_cast<Single>(x);
-}
-
 Double ToDouble(std::string_view text) { return ParseDouble(text); }
 Double ToDouble(const Value& v) { return ToNumber(v).value; }
 

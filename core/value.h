@@ -70,7 +70,6 @@ Integer ToInteger(const Value& v);
 Long ToLong(std::string_view text);
 Long ToLong(Double x);
 Long ToLong(const Value& v);
-Single ToSingle(Double x);
 Double ToDouble(std::string_view text);
 Double ToDouble(const Value& v);
 

@@ -109,8 +109,9 @@ TEST(BreakEven, LowestTenthThatPaysTheTotalBack) {
     const struct {
         std::int64_t stake, total;
         std::optional<std::int64_t> tenths;
-    } rows[] = {{2400, 5300, 23},   {1000, 5300, 53},           {4000, 7000, 18},
-                {3000, -9100, -30}, {-1700, 500, std::nullopt}, {0, 500, std::nullopt}};
+    } rows[] = {{2400, 5300, 23},      {1000, 5300, 53}, {4000, 7000, 18},
+                {3000, -9100, -30},    {3, 1, 4},        {-1700, 500, std::nullopt},
+                {0, 500, std::nullopt}};
     for (const auto& row : rows)
         EXPECT_EQ(BreakEvenTenths(row.stake, row.total), row.tenths)
             << row.stake << " " << row.total;

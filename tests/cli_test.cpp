@@ -5,6 +5,7 @@
 #include "cli/calc_command.h"
 #include "cli/json_reader.h"
 #include "cli/output.h"
+#include "run_process.h"
 
 #include <gtest/gtest.h>
 
@@ -20,20 +21,14 @@
 namespace tenvo {
 namespace {
 
-struct Ran {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
 // Runs f(out, err) with both streams caught in memory.
-template <class F> Ran Capture(F&& f) {
+template <class F> Finished Capture(F&& f) {
     char* out = nullptr;
     char* err = nullptr;
     std::size_t outSize = 0, errSize = 0;
     Output outStream(open_memstream(&out, &outSize));
     std::FILE* errStream = open_memstream(&err, &errSize);
-    Ran ran;
+    Finished ran;
     ran.status = f(outStream, errStream);
     EXPECT_TRUE(outStream.close());
     std::fclose(errStream);
@@ -45,7 +40,7 @@ template <class F> Ran Capture(F&& f) {
 }
 
 // tenvo-calc's command with these arguments, as its main would carry it out.
-Ran Calc(const std::vector<std::string_view>& args) {
+Finished Calc(const std::vector<std::string_view>& args) {
     return Capture([&](Output& out, std::FILE* err) {
         const auto command = ReadCalcCommandLine(args);
         if (const auto* usage = std::get_if<UsageError>(&command)) {
@@ -57,7 +52,7 @@ Ran Calc(const std::vector<std::string_view>& args) {
 }
 
 // The same, the arguments split at blanks.
-Ran Calc(const std::string& line) {
+Finished Calc(const std::string& line) {
     std::istringstream split(line);
     const std::vector<std::string> words{std::istream_iterator<std::string>(split), {}};
     return Calc(std::vector<std::string_view>(words.begin(), words.end()));
@@ -93,7 +88,7 @@ struct JsonCase {
 class CalcJson : public testing::TestWithParam<JsonCase> {};
 
 TEST_P(CalcJson, PrintsOneObjectWithTheBoxesTexts) {
-    const Ran run = Calc(std::string("--json ") + GetParam().args);
+    const Finished run = Calc(std::string("--json ") + GetParam().args);
     EXPECT_EQ(run.status, GetParam().status) << run.err;
     EXPECT_EQ(run.out, GetParam().out + "\n");
 }
@@ -185,13 +180,13 @@ TEST(Calc, CommandLineErrorsSayWhat) {
         {"--batch /nonexistent/requests", "tenvo-calc: cannot read '/nonexistent/requests'"},
     };
     for (const auto& c : cases) {
-        const Ran run = Calc(c.args);
+        const Finished run = Calc(c.args);
         EXPECT_EQ(run.status, 2) << c.args;
         EXPECT_EQ(run.out, "") << c.args;
         EXPECT_EQ(run.err.rfind(c.problem, 0), 0u) << run.err;
     }
     for (const char* args : {"--help", "-h", "--version", "3 --help"}) {
-        const Ran run = Calc(args);
+        const Finished run = Calc(args);
         EXPECT_EQ(run.status, 0) << args;
         EXPECT_EQ(run.err, "") << args;
         EXPECT_EQ(run.out.rfind(args[2] == 'v' ? "tenvo-calc " : "Usage: tenvo-calc", 0), 0u);
@@ -199,7 +194,7 @@ TEST(Calc, CommandLineErrorsSayWhat) {
 }
 
 TEST(Calc, TextOutputReadsLikeTheWindows) {
-    const Ran run = Calc("1.7 4.3 7.6");
+    const Finished run = Calc("1.7 4.3 7.6");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.substr(0, run.out.find("(2)")),
               "入力項目数 3\n平均倍率 4.666667\n判定 受理\n\n"
@@ -213,14 +208,14 @@ TEST(Calc, TextOutputReadsLikeTheWindows) {
     EXPECT_NE(Calc("2 3 6").out.find("適切な組み合わせは存在しまん\n倍率のより高いものを入力"
                                      "してください\n"),
               std::string::npos);
-    const Ran failed = Calc("3 x");
+    const Finished failed = Calc("3 x");
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.out, "");
     EXPECT_NE(failed.err.find("(2) の倍率「x」"), std::string::npos);
 }
 
 // The answers to the lines of a batch input, run from a file.
-Ran Batch(const std::string& input) {
+Finished Batch(const std::string& input) {
     const std::string path = testing::TempDir() + "tenvo_cli_batch.jsonl";
     std::ofstream(path, std::ios::binary) << input;
     return Capture([&](Output& out, std::FILE* err) { return RunBatch({path}, out, err); });
@@ -235,7 +230,7 @@ struct BatchCase {
 class CalcBatch : public testing::TestWithParam<BatchCase> {};
 
 TEST_P(CalcBatch, AnswersEachRequestLine) {
-    const Ran run = Batch(GetParam().request + "\n");
+    const Finished run = Batch(GetParam().request + "\n");
     const bool valid = GetParam().answer.find(R"("kind":"request")") == std::string::npos;
     EXPECT_EQ(run.status, valid ? 0 : 1);
     const std::string& answer = GetParam().answer;
@@ -356,7 +351,7 @@ TEST(CalcBatch, UnreadableFilesAreNamedAndTheWorseStatusWins) {
         {{missing, bad}, "tenvo-calc: cannot read '" + missing + "': No such file or directory\n"},
     };
     for (const auto& row : rows) {
-        const Ran run =
+        const Finished run =
             Capture([&](Output& out, std::FILE* err) { return RunBatch(row.files, out, err); });
         EXPECT_EQ(run.status, 2) << row.message;
         EXPECT_EQ(run.err, row.message);

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cstdlib>
 #include <optional>
 #include <string>
@@ -47,7 +46,7 @@ TEST(TextToInteger, RoundsHalfToEvenAndReadsOnlyTheNumberForm) {
         {"1e ", mismatch}, {"1E+", mismatch}, {"２，５", mismatch}, {"1,000", mismatch},
         {"2,5", mismatch}, {"&H10", mismatch}, {"0x10", mismatch}, {"¥100", mismatch},
         {"inf", mismatch}, {"nan", mismatch}, {"--1", mismatch}, {"1 2", mismatch},
-        {"1d2", mismatch}, {"３a", mismatch}, {"ー5", mismatch},
+        {"1d2", mismatch}, {"３a", mismatch}, {"ー5", mismatch}, {"1ぎ5", mismatch},
         // clang-format on
     };
     for (const auto& [text, expected] : rows)
@@ -62,28 +61,10 @@ TEST(TextToNumber, RoundsToTheNearestDouble) {
           "123456789012345678901234567890", " 12345678901234567 ", "9007199254740991",
           "9007199254740991e-22", "9007199254740991e22", "4503599627370497.5",
           "9007199254740993e-5", "12345678901234567e-3"}) {
-        std::setlocale(LC_NUMERIC, "C");
         EXPECT_EQ(ParseDouble(text), std::strtod(text, nullptr)) << text;
     }
     // Far below the smallest Double despite a positive exponent: it reads as 0, no overflow.
     EXPECT_EQ(ParseDouble("0." + std::string(400, '0') + "1e10"), 0.0);
-}
-
-TEST(TextToNumber, IsTheSameUnderAnyNumericLocale) {
-    const char* chosen = nullptr;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "fr_FR.utf8"}) {
-        if (std::setlocale(LC_NUMERIC, name)) {
-            chosen = name;
-            break;
-        }
-    }
-    if (!chosen)
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
-    EXPECT_EQ(ParseDouble("2.5"), 2.5);
-    EXPECT_EQ(KindOf([] { ParseDouble("2,5"); }), ErrorKind::TypeMismatch);
-    EXPECT_EQ(ToText(Single{2.5f}), "2.5");
-    EXPECT_EQ(ToText(7.0f / 3.0f), "2.333333");
-    std::setlocale(LC_NUMERIC, "C");
 }
 
 TEST(NumberToText, WritesPlainDigitsRoundedFromTheExactValue) {
@@ -134,7 +115,6 @@ TEST(ValueArithmetic, FailsWithTheRunTimeErrorOfItsStep) {
     EXPECT_EQ(KindOf([] { CheckedDivide(0.0f, 0.0f); }), ErrorKind::Overflow);
     EXPECT_EQ(KindOf([] { CheckedAdd(Integer{32767}, Integer{1}); }), ErrorKind::Overflow);
     EXPECT_EQ(KindOf([] { ToLong(2147483647.5); }), ErrorKind::Overflow);
-    EXPECT_EQ(KindOf([] { ToSingle(1e39); }), ErrorKind::Overflow);
     EXPECT_EQ(KindOf([] { Value().at(1); }), ErrorKind::TypeMismatch);
     EXPECT_EQ(KindOf([] { Add(ZeroArray(2), Value(1.0f)); }), ErrorKind::TypeMismatch);
     EXPECT_EQ(KindOf([] { Value(Integer{0}).put(1, Value()); }), ErrorKind::TypeMismatch);

@@ -5,10 +5,7 @@
 #include "ui/window_harness.h"
 
 #include <QClipboard>
-#include <QComboBox>
 #include <QProcess>
-#include <QPushButton>
-#include <QTest>
 
 namespace tenvo {
 namespace {
@@ -33,12 +30,10 @@ bool Keys(const QStringList& keys) {
 QString WindowId(QWidget* window) { return QString::number(window->winId()); }
 
 // The road to the odds window, the main window beside it, with the count typed.
-void ToOdds(Navigator& n, const QString& count = QStringLiteral("3")) {
-    n.start();
-    Child<QPushButton>(n.form4(), "Command1")->click();
-    Child<QComboBox>(n.form1(), "Combo1")->setEditText(count);
-    Child<QPushButton>(n.form1(), "Command3")->click();
-    QVERIFY(QTest::qWaitForWindowActive(n.form2()));
+void ToOdds(Harness& h) {
+    Road road{h};
+    Reach(road, Odds);
+    QVERIFY(QTest::qWaitForWindowActive(h.navigator->form2()));
 }
 
 } // namespace
@@ -51,20 +46,25 @@ private slots:
     void keysTypeWhatTheUserMeans();
     void windowsStayWhereTheUserPutsThem();
     void minimizedWindowsComeBack();
-    void middleButtonPastesAColumn();
     void closingTheLastWindowEndsTenvo();
     void tenvoStartsOnItsTitleWindow();
 };
 
-// Even at its top edge, where the entry's caption reaches down.
+// A click lands in the box clicked on, even at its top edge, where the entry's caption reaches
+// down; the middle button pastes the X selection there by the rules of a paste.
 void DesktopTest::clicksLandInTheBoxClickedOn() {
     Harness h;
-    ToOdds(*h.navigator);
+    ToOdds(h);
     for (int k = 1; k <= 12; ++k) {
         QLineEdit* box = h.navigator->form2()->entryBox(k);
         QVERIFY(ClickAt(box, QPoint(box->width() / 2, 2)));
         QTRY_COMPARE(QApplication::focusWidget(), box);
     }
+    QGuiApplication::clipboard()->setText(QStringLiteral("41\n\n42\n"), QClipboard::Selection);
+    QLineEdit* box = h.navigator->form2()->entryBox(1);
+    QVERIFY(ClickAt(box, box->rect().center(), 2));
+    QTRY_COMPARE(box->text(), QStringLiteral("41"));
+    QCOMPARE(h.navigator->form2()->entryBox(2)->text(), QStringLiteral("42"));
 }
 
 // The box the odds button hands over is typed over; Alt with a key that presses nothing types
@@ -72,7 +72,7 @@ void DesktopTest::clicksLandInTheBoxClickedOn() {
 void DesktopTest::keysTypeWhatTheUserMeans() {
     Harness h;
     Navigator& n = *h.navigator;
-    ToOdds(n);
+    ToOdds(h);
     QLineEdit* twenty = n.form2()->entryBox(20);
     QVERIFY(Run(QStringLiteral("xdotool"), {"type", "2.5"}));
     QTRY_COMPARE(twenty->text(), QStringLiteral("2.5"));
@@ -97,7 +97,7 @@ void DesktopTest::keysTypeWhatTheUserMeans() {
 void DesktopTest::windowsStayWhereTheUserPutsThem() {
     Harness h;
     Navigator& n = *h.navigator;
-    ToOdds(n);
+    ToOdds(h);
     QWidget* odds = n.form2();
     const QPoint first = odds->pos();
     QVERIFY(Run(QStringLiteral("wmctrl"), {"-i", "-r", WindowId(odds), "-e", "0,101,620,-1,-1"}));
@@ -122,7 +122,7 @@ void DesktopTest::windowsStayWhereTheUserPutsThem() {
 void DesktopTest::minimizedWindowsComeBack() {
     Harness h;
     Navigator& n = *h.navigator;
-    ToOdds(n);
+    ToOdds(h);
     const struct {
         QWidget* minimized;
         QWidget* window;
@@ -141,30 +141,21 @@ void DesktopTest::minimizedWindowsComeBack() {
     }
 }
 
-// The X selection pasted with the middle button follows the rules of a paste.
-void DesktopTest::middleButtonPastesAColumn() {
-    Harness h;
-    ToOdds(*h.navigator);
-    QGuiApplication::clipboard()->setText(QStringLiteral("41\n\n42\n"), QClipboard::Selection);
-    QLineEdit* box = h.navigator->form2()->entryBox(1);
-    QVERIFY(ClickAt(box, box->rect().center(), 2));
-    QTRY_COMPARE(box->text(), QStringLiteral("41"));
-    QCOMPARE(h.navigator->form2()->entryBox(2)->text(), QStringLiteral("42"));
-}
-
 // Close boxes, as the window manager works them: the odds window only hides, and the last
 // window on screen closed ends Tenvo.
 void DesktopTest::closingTheLastWindowEndsTenvo() {
     Harness h;
     Navigator& n = *h.navigator;
-    ToOdds(n);
+    ToOdds(h);
     QPointer<QWidget> odds = n.form2();
     QVERIFY(Run(QStringLiteral("wmctrl"), {"-i", "-c", WindowId(odds)}));
     QTRY_VERIFY(!odds->isVisible());
     QVERIFY(!odds.isNull());
     QCOMPARE(h.quits, 0);
-    QVERIFY(Run(QStringLiteral("wmctrl"), {"-i", "-c", WindowId(n.form1())}));
+    QPointer<QWidget> main = n.form1();
+    QVERIFY(Run(QStringLiteral("wmctrl"), {"-i", "-c", WindowId(main)}));
     QTRY_COMPARE(h.quits, 1);
+    QTRY_VERIFY(main.isNull()); // unloaded: its contents are gone
 }
 
 // The program itself on this display: its title window comes up, and its close box ends it.
@@ -172,7 +163,12 @@ void DesktopTest::tenvoStartsOnItsTitleWindow() {
     QProcess tenvo;
     tenvo.start(QStringLiteral(TENVO_PATH), {});
     QVERIFY(tenvo.waitForStarted());
-    QTRY_VERIFY(Run(QStringLiteral("xdotool"), {"search", "--name", "^Form4$"}));
+    const auto managed = [] { // the window manager lists it
+        QProcess list;
+        list.start(QStringLiteral("wmctrl"), {"-l"});
+        return list.waitForFinished() && list.readAllStandardOutput().contains(" Form4\n");
+    };
+    QTRY_VERIFY(managed());
     QVERIFY(Run(QStringLiteral("wmctrl"), {"-c", "Form4"}));
     QVERIFY(tenvo.waitForFinished(10000));
     QCOMPARE(tenvo.exitStatus(), QProcess::NormalExit);

@@ -7,14 +7,11 @@
 #include "window_harness.h"
 
 #include <QAccessible>
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
-#include <QTest>
 
 namespace tenvo {
 namespace {

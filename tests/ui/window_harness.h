@@ -10,7 +10,9 @@
 #include "ui/navigator.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -66,6 +68,53 @@ inline QStringList VisibleWindows() {
             names << window->objectName();
     names.sort();
     return names;
+}
+
+inline void Click(QWidget* window, const char* button) {
+    QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+// The user's road, one step per button, through mouse clicks.
+struct Road {
+    Harness& h;
+    Navigator& n = *h.navigator;
+
+    void toMain() {
+        n.start();
+        Click(n.form4(), "Command1");
+    }
+    void count(const QString& text) {
+        Type(Child<QComboBox>(n.form1(), "Combo1")->lineEdit(), text);
+        Click(n.form1(), "Command3");
+    }
+    void type(const QStringList& texts) {
+        for (int k = 1; k <= texts.size(); ++k)
+            Type(n.form2()->entryBox(k), texts[k - 1]);
+    }
+    void odds(const QStringList& texts) {
+        type(texts);
+        Click(n.form2(), "Command1");
+    }
+    void result() { Click(n.form1(), "Command1"); }
+};
+
+enum Stage { Title, Main, Odds, Evaluated, Stakes, Profits };
+
+inline void Reach(Road& road, Stage stage, const QString& count = QStringLiteral("3"),
+                  const QStringList& odds = {"3", "4", "7"}) {
+    if (stage == Title) {
+        road.n.start();
+        return;
+    }
+    road.toMain();
+    if (stage >= Odds)
+        road.count(count);
+    if (stage >= Evaluated)
+        road.odds(odds);
+    if (stage >= Stakes)
+        road.result();
+    if (stage >= Profits)
+        Click(road.n.form3(), "Command3");
 }
 
 } // namespace tenvo

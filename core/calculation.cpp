@@ -14,6 +14,7 @@ PricedResult PriceResult(CalculationState& state) {
     if (!result.accepted())
         return result;
     result.stakes = ComputeStakeTable(state); // once per accepted result: odds become stakes
+    const std::optional<std::int64_t> total = WholeAmount(Value(result.stakes.TotalAmount));
     std::optional<Long> smallestPayout;
     for (int k = 1; k <= kEntryCount; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
@@ -21,20 +22,16 @@ PricedResult PriceResult(CalculationState& state) {
         result.payouts[i] = entry.payout;
         result.profits[i] = entry.profit;
         if (k > state.ItemCount)
-            continue;
+            continue; // not in the bet
         if (entry.profit < 0)
             result.losingEntries.push_back(k);
         smallestPayout = std::min(smallestPayout.value_or(entry.payout), entry.payout);
+        if (const std::optional<std::int64_t> stake = WholeAmount(result.stakes.EntryAmounts[i]);
+            stake && total)
+            result.breakEvenTenths[i] = BreakEvenTenths(*stake, *total);
     }
     if (smallestPayout)
         result.combinedOddsHundredths = CombinedOddsHundredths(*smallestPayout, state.TotalStake);
-    const std::optional<std::int64_t> total = WholeAmount(Value(result.stakes.TotalAmount));
-    for (int k = 1; k <= std::min<int>(state.ItemCount, kEntryCount); ++k) {
-        const auto i = static_cast<std::size_t>(k - 1);
-        const std::optional<std::int64_t> stake = WholeAmount(result.stakes.EntryAmounts[i]);
-        if (total && stake)
-            result.breakEvenTenths[i] = BreakEvenTenths(*stake, *total);
-    }
     return result;
 }
 

@@ -94,12 +94,7 @@ bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
 }
 
-// One input of the batch: a file by name, or standard input.
-struct Input {
-    std::string name; // as the user gave it, for messages
-    int fd;
-};
-
+// A file as a message names it; "-" is standard input.
 std::string Named(const std::string& file) {
     return file == "-" ? std::string("standard input") : "'" + file + "'";
 }

@@ -2,6 +2,7 @@
 // The sample tour: clicks the buttons a user would click and photographs each window.
 #include "app/sample_tour.h"
 
+#include "core/session.h"
 #include "ui/navigator.h"
 
 #include <QApplication>
@@ -76,10 +77,12 @@ int RunSampleTour(const std::optional<QString>& wanted) {
         return wanted ? 2 : 1;
     const QDir folder(path);
 
-    Navigator navigator([] {},
-                        [](QWidget*, const QString& text) {
-                            std::fprintf(stderr, "%s\n", text.toUtf8().constData());
-                        });
+    Session session;
+    Navigator navigator(
+        session, [] {},
+        [](QWidget*, const QString& text) {
+            std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+        });
     navigator.start();
     QWidget* const title = navigator.window(FormId::Form4);
     bool saved = Save(title, folder, QStringLiteral("1-title.png"));

@@ -5,6 +5,7 @@
 
 #include "app/first_paint.h"
 #include "app/sample_tour.h"
+#include "core/session.h"
 #include "ui/navigator.h"
 #include "ui/program_look.h"
 
@@ -129,7 +130,8 @@ int StartUp(int argc, char** argv) {
     InstallJapaneseQtTexts();
     if (tour)
         return RunSampleTour(command.sampleTour);
-    Navigator navigator;
+    Session session;
+    Navigator navigator(session);
     navigator.start();
     ReportFirstPaint(navigator.window(FormId::Form4));
     return app.exec();

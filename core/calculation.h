@@ -28,6 +28,7 @@ struct PricedResult {
     std::array<std::optional<std::int64_t>, kEntryCount> breakEvenTenths{};
 
     bool accepted() const { return verdict.outcome == CheckOutcome::Accepted; }
+    bool operator==(const PricedResult&) const = default;
 };
 
 // The result button on an evaluated state: CheckResult, and when it accepts, ComputeStakeTable

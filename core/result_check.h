@@ -17,6 +17,8 @@ inline constexpr const char* kSecondRejectionMessage = "倍率のより高いも
 struct CheckVerdict {
     CheckOutcome outcome = CheckOutcome::NotReady;
     std::string averageText; // ToText(OddsAverage); empty for NotReady
+
+    bool operator==(const CheckVerdict&) const = default;
 };
 
 // Judges OddsAverage against 2 x ItemCount - 2 when CalcReady is 1; a rejection clears

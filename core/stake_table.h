@@ -11,6 +11,8 @@ namespace tenvo {
 struct StakeTable {
     Single TotalAmount = 0;                      // the total investment in currency units
     std::array<Value, kEntryCount> EntryAmounts; // entry 1 first: the stake times the Integer 1000
+
+    bool operator==(const StakeTable&) const = default;
 };
 
 // A stake ratio rounded to tenths and, when it is not whole, raised by one tenth, every step

@@ -2,9 +2,7 @@
 // The main window.
 #include "ui/form1.h"
 
-#include "core/calculation.h"
 #include "core/item_count.h"
-#include "core/run_time_error.h"
 #include "ui/control_table.h"
 #include "ui/navigator.h"
 #include "ui/set_up_window.h"
@@ -39,8 +37,9 @@ void PaintAsMenu(QLineEdit* box) {
 
 } // namespace
 
-Form1::Form1(Navigator& navigator)
-    : m_navigator(navigator) {
+Form1::Form1(Navigator& navigator, Session& session)
+    : m_navigator(navigator)
+    , m_session(session) {
     setObjectName(QStringLiteral("Form1"));
     SetUpWindow(this, {"Form1", "入力項目数", 5205, 1350});
     CreateControls(this, kControls);
@@ -67,6 +66,8 @@ Form1::Form1(Navigator& navigator)
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Combo1, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { m_session.typeCount(text.toStdString()); });
     Combo1->setFocus();
     Form_Load();
 }
@@ -75,65 +76,49 @@ void Form1::Form_Load() {
     for (int count = 1; count <= kEntryCount; ++count)
         Combo1->addItem(QString::number(count));
     // After the close box and a reload, show the count still in use rather than the first item.
-    const Integer count = m_navigator.state().ItemCount;
+    const Integer count = m_session.state().ItemCount;
     Combo1->setEditText(count >= 1 && count <= kEntryCount ? QString::number(count)
                                                            : Combo1->itemText(0));
-    // The entry arrays are made once per run: reloading this window must not throw away the
-    // odds that were just evaluated.
-    if (m_navigator.state().EntryValues == Value())
-        CreateEntryArrays(m_navigator.state());
+    m_session.loadMain();
 }
 
 void Form1::Command1_Click() {
-    if (m_navigator.state().CalcReady != 1)
-        return; // nothing evaluated since the last rejection: nothing at all
-    // Price what the windows show: a count or odds typed since the evaluation are read first,
-    // as the odds and calculate buttons read them.
-    const std::optional<Integer> shown = ReadItemCount(Combo1->currentText().toStdString());
-    if (!shown || !m_navigator.oddsShownAreEvaluated(*shown))
-        if (!TakeCount() || !m_navigator.evaluateOdds())
-            return;
-    // Check and price on a copy, so that an error leaves the state and every window as it was.
-    CalculationState next = m_navigator.state();
-    PricedResult result;
-    try {
-        result = PriceResult(next);
-    } catch (const RuntimeError& error) {
-        m_navigator.reportError(this, error);
+    const ResultPress press = m_session.showResult();
+    if (const auto* refusal = std::get_if<Refusal>(&press)) {
+        Refuse(*refusal);
         return;
     }
-    const CheckOutcome outcome = result.verdict.outcome; // ready: never NotReady
-    m_navigator.state() = std::move(next);
-    const QString average = QString::fromStdString(result.verdict.averageText);
-    if (outcome == CheckOutcome::Rejected) {
+    const CheckVerdict& verdict = std::get<CheckVerdict>(press);
+    if (verdict.outcome == CheckOutcome::NotReady)
+        return; // nothing at all
+    if (verdict.outcome == CheckOutcome::Rejected) {
         Text2->setText(QString::fromUtf8(kFirstRejectionMessage));
         Text3->setText(QString::fromUtf8(kSecondRejectionMessage));
-    } else if (outcome == CheckOutcome::Accepted) {
+    } else if (verdict.outcome == CheckOutcome::Accepted) {
         m_navigator.hide(this);
         Text2->clear();
-        m_navigator.setResult(std::move(result));
         m_navigator.show(FormId::Form3);
     }
-    Text1->setText(average);
+    Text1->setText(QString::fromStdString(verdict.averageText));
 }
 
 void Form1::Command2_Click() { m_navigator.end(); }
 
 void Form1::Command3_Click() {
-    if (TakeCount())
+    if (m_session.takeCount())
         m_navigator.show(FormId::Form2);
+    else
+        Refuse(CountRefused{});
 }
 
-bool Form1::TakeCount() {
-    const std::optional<Integer> count = ReadItemCount(Combo1->currentText().toStdString());
-    if (!count) {
-        m_navigator.reportMessage(this, QString::fromUtf8(kItemCountMessage));
-        Combo1->setFocus();
-        HandFocusTo(Combo1); // kept, to be typed over
-        return false;
+void Form1::Refuse(const Refusal& refusal) {
+    if (const auto* error = std::get_if<RuntimeError>(&refusal)) {
+        m_navigator.reportError(this, *error);
+        return;
     }
-    m_navigator.state().ItemCount = *count;
-    return true;
+    m_navigator.reportMessage(this, QString::fromUtf8(kItemCountMessage));
+    Combo1->setFocus();
+    HandFocusTo(Combo1);
 }
 
 } // namespace tenvo

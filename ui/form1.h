@@ -2,6 +2,8 @@
 // Form1: the main window, with the entry count, the result button and its two messages.
 #pragma once
 
+#include "core/session.h"
+
 #include <QWidget>
 
 class QComboBox;
@@ -11,10 +13,11 @@ class QPushButton;
 namespace tenvo {
 
 class Navigator;
+class Session;
 
 class Form1 : public QWidget {
 public:
-    explicit Form1(Navigator& navigator);
+    Form1(Navigator& navigator, Session& session);
 
     void Form_Load();
     void Command1_Click(); // "(&K)結果表示": the result check, then the stake window
@@ -22,11 +25,11 @@ public:
     void Command3_Click(); // "(&N)倍率入力": the entry count, then the odds window
 
 private:
-    // The count field read as the count in use, or refused with a message: a whole number from
-    // 1 to 20 after rounding.
-    bool TakeCount();
+    // Says why a press changed nothing; a refused count is kept, selected to be typed over.
+    void Refuse(const Refusal& refusal);
 
     Navigator& m_navigator;
+    Session& m_session;
     QComboBox* Combo1 = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;

@@ -2,11 +2,11 @@
 // The odds window. Its close box only hides it, so what was typed is never lost.
 #include "ui/form2.h"
 
-#include "core/odds_evaluation.h"
-#include "core/run_time_error.h"
+#include "core/session.h"
 #include "ui/control_table.h"
 #include "ui/figure_box.h"
 #include "ui/navigator.h"
+#include "ui/pasted_text.h"
 #include "ui/set_up_window.h"
 
 #include <algorithm>
@@ -21,7 +21,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QRegularExpression>
 
 namespace tenvo {
 namespace {
@@ -89,39 +88,34 @@ constexpr const char* kOverflowMessage =
 
 } // namespace
 
-Form2::Form2(Navigator& navigator)
-    : m_navigator(navigator) {
+Form2::Form2(Navigator& navigator, Session& session)
+    : m_navigator(navigator)
+    , m_session(session) {
     setObjectName(QStringLiteral("Form2"));
     SetUpWindow(this, {"Form2", "倍率入力", 8760, 2610, /*keepOnClose=*/true});
     CreateControls(this, kControls);
     Command1 = FindControl<QPushButton>(this, "Command1");
     m_entryBoxes = FindEntryBoxes(this, 2, "倍率", "この項目の倍率");
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
-    for (QLineEdit* box : m_entryBoxes)
+    for (int k = 1; k <= kEntryCount; ++k) {
+        QLineEdit* box = entryBox(k);
         box->installEventFilter(this);
+        m_session.typeOdds(k, box->text().toStdString());
+        connect(box, &QLineEdit::textChanged, this,
+                [this, k](const QString& text) { m_session.typeOdds(k, text.toStdString()); });
+    }
     entryBox(kEntryCount)->setFocus(); // first in tab order: entry 20
 }
 
 bool Form2::PasteInto(int k, const QString& text) {
-    static const QRegularExpression lineBreak(QStringLiteral("\\r\\n|\\n|\\r"));
-    if (!text.contains(lineBreak) && !text.contains(QLatin1Char('\t')))
+    const PastedText pasted = SplitPastedText(text);
+    if (pasted.kind == PastedText::Kind::Plain)
         return false;
-    QStringList values;
-    int lines = 0;
-    bool cells = false; // some line holds more than one value
-    for (const QString& line : text.split(lineBreak)) {
-        QStringList row;
-        for (const QString& cell : line.split(QLatin1Char('\t')))
-            if (!cell.trimmed().isEmpty())
-                row << cell;
-        lines += !row.isEmpty();
-        cells |= row.size() > 1;
-        values << row;
-    }
-    if (lines > 1 && cells) {
+    if (pasted.kind == PastedText::Kind::Table) {
         m_navigator.reportMessage(this, QString::fromUtf8(kTableMessage));
         return true;
     }
+    const QStringList& values = pasted.values;
     if (values.size() == 1) { // one value with a line break around it: typed in as usual
         entryBox(k)->insert(values.front());
         return true;
@@ -220,37 +214,11 @@ bool Form2::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-bool Form2::Evaluate() {
-    OddsTexts texts;
-    for (int k = 1; k <= kEntryCount; ++k)
-        texts[static_cast<std::size_t>(k - 1)] = entryBox(k)->text().toStdString();
-    // Evaluate on a copy: a box that cannot be read changes nothing but the focus.
-    CalculationState next = m_navigator.state();
-    try {
-        EvaluateOdds(texts, next);
-    } catch (const RuntimeError& error) {
-        m_navigator.reportError(this, error);
-        return false;
-    }
-    m_navigator.state() = std::move(next);
-    m_evaluatedCount = m_navigator.state().ItemCount;
-    for (int k = 1; k <= kEntryCount; ++k)
-        m_evaluated[static_cast<std::size_t>(k - 1)] = entryBox(k)->text();
-    return true;
-}
-
-bool Form2::ShowsEvaluated(Integer count) const {
-    if (count != m_evaluatedCount)
-        return false;
-    for (int k = 1; k <= std::min<int>(count, kEntryCount); ++k)
-        if (entryBox(k)->text() != m_evaluated[static_cast<std::size_t>(k - 1)])
-            return false;
-    return true;
-}
-
 void Form2::Command1_Click() {
-    if (!Evaluate())
+    if (const std::optional<RuntimeError> error = m_session.evaluateOdds()) {
+        m_navigator.reportError(this, *error);
         return;
+    }
     m_navigator.hide(this);
     m_navigator.show(FormId::Form1);
 }

@@ -9,7 +9,6 @@
 #include <QStringList>
 #include <QWidget>
 
-#include <array>
 #include <optional>
 
 class QLineEdit;
@@ -18,19 +17,13 @@ class QPushButton;
 namespace tenvo {
 
 class Navigator;
+class Session;
 
 class Form2 : public QWidget {
 public:
-    explicit Form2(Navigator& navigator);
+    Form2(Navigator& navigator, Session& session);
 
     void Command1_Click(); // "(&K)計算": evaluates the odds, then back to the main window
-
-    // The calculate button's evaluation alone: the twenty boxes evaluated on a copy of the
-    // state, which takes them only when every box in use can be read; an error is reported on
-    // its box. True when the state holds what the boxes show.
-    bool Evaluate();
-    // Whether the last evaluation was for this count, of what the boxes in use show now.
-    bool ShowsEvaluated(Integer count) const;
 
     // The box of entry k (1 to 20): Text2 for entry 1 up to Text21 for entry 20.
     QLineEdit* entryBox(int k) const { return m_entryBoxes[static_cast<std::size_t>(k - 1)]; }
@@ -61,10 +54,9 @@ private:
     void ShowMenu(QLineEdit* box, int k, const QPoint& at);
 
     Navigator& m_navigator;
+    Session& m_session;
     QPushButton* Command1 = nullptr;
     EntryBoxes m_entryBoxes{};
-    Integer m_evaluatedCount = 0; // none yet
-    std::array<QString, kEntryCount> m_evaluated;
     std::optional<Paste> m_paste;
 };
 

@@ -2,6 +2,7 @@
 // Window lifetimes: one instance each, loaded on use, unloaded only by the close box.
 #include "ui/navigator.h"
 
+#include "core/calculation_state.h"
 #include "core/run_time_error.h"
 #include "ui/control_table.h"
 #include "ui/form1.h"
@@ -18,11 +19,13 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <type_traits>
 
 namespace tenvo {
 
-Navigator::Navigator(std::function<void()> quit, MessageSink messages)
-    : m_quit(quit ? std::move(quit) : [] { QCoreApplication::quit(); })
+Navigator::Navigator(Session& session, std::function<void()> quit, MessageSink messages)
+    : m_session(session)
+    , m_quit(quit ? std::move(quit) : [] { QCoreApplication::quit(); })
     , m_messages(messages ? std::move(messages) : [](QWidget* parent, const QString& text) {
         QMessageBox::critical(parent, QStringLiteral("Tenvo"), text);
     }) {}
@@ -33,7 +36,10 @@ void Navigator::start() { show(FormId::Form4); }
 
 template <class Form> Form* Navigator::loaded(QPointer<Form>& slot) {
     if (!slot) {
-        slot = new Form(*this);
+        if constexpr (std::is_constructible_v<Form, Navigator&, Session&>)
+            slot = new Form(*this, m_session);
+        else
+            slot = new Form(*this);
         slot->installEventFilter(this);
     }
     return slot;
@@ -87,21 +93,7 @@ QWidget* Navigator::window(FormId id) {
     return form5();
 }
 
-void Navigator::setResult(PricedResult result) {
-    m_result = std::move(result);
-    if (m_form3)
-        m_form3->ShowTable(*m_result);
-    if (m_form5)
-        m_form5->ShowProfits(*m_result);
-}
-
 void Navigator::show(FormId id) { show(window(id)); }
-
-bool Navigator::evaluateOdds() { return form2()->Evaluate(); }
-
-bool Navigator::oddsShownAreEvaluated(Integer count) const {
-    return m_form2 && m_form2->ShowsEvaluated(count);
-}
 
 void Navigator::show(QWidget* window) {
     if (window->isMinimized())

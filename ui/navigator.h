@@ -1,17 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The five windows, made on first use, shown, hidden and ended by the program's rules, and the
-// priced table they show.
+// The five windows, made on first use, shown, hidden and ended by the program's rules.
 #pragma once
-
-#include "core/calculation.h"
-#include "core/calculation_state.h"
 
 #include <QList>
 #include <QObject>
 #include <QPointer>
 
 #include <functional>
-#include <optional>
 
 class QWidget;
 class QString;
@@ -24,6 +19,7 @@ class Form3;
 class Form4;
 class Form5;
 class RuntimeError;
+class Session;
 
 // The windows by the names they are known by on screen.
 enum class FormId { Form1, Form2, Form3, Form4, Form5 };
@@ -33,20 +29,14 @@ public:
     // How a message reaches the user; the default is a message box titled "Tenvo".
     using MessageSink = std::function<void(QWidget* parent, const QString& text)>;
 
-    // quit ends the process; the default asks the application to quit.
-    explicit Navigator(std::function<void()> quit = {}, MessageSink messages = {});
+    // The windows show `session`, which outlives them. quit ends the process; the default asks
+    // the application to quit.
+    explicit Navigator(Session& session, std::function<void()> quit = {},
+                       MessageSink messages = {});
     ~Navigator() override;
 
     // Start-up: makes, loads and shows the title window.
     void start();
-
-    CalculationState& state() { return m_state; }
-
-    // The latest accepted result, the table the stake and profit windows show; null before the
-    // first. A new one is shown at once in those of the two windows that are loaded, and a
-    // window loaded later shows it when it loads.
-    const PricedResult* result() const { return m_result ? &*m_result : nullptr; }
-    void setResult(PricedResult result);
 
     // Each window's one instance, loaded (with its design-time contents) when it is not.
     Form1* form1();
@@ -55,12 +45,6 @@ public:
     Form4* form4();
     Form5* form5();
     QWidget* window(FormId id);
-
-    // The odds window's calculation without its navigation, for the result button: true when
-    // the state holds what its boxes show now. An error is reported on its box.
-    bool evaluateOdds();
-    // Whether the state holds what the odds window's boxes show now, evaluated for this count.
-    bool oddsShownAreEvaluated(Integer count) const;
 
     // Makes a window visible where it was last, restored if it was minimized, and brings it to
     // the front with the keyboard focus; a box that gets it has its text selected. Loads the
@@ -84,8 +68,7 @@ private:
     QList<QWidget*> windows() const;
     void show(QWidget* window);
 
-    CalculationState m_state;
-    std::optional<PricedResult> m_result;
+    Session& m_session;
     QPointer<Form1> m_form1;
     QPointer<Form2> m_form2;
     QPointer<Form3> m_form3;

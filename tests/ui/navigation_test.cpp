@@ -2,6 +2,8 @@
 // The windows driven by clicks and keys: the main road, every button's navigation, close boxes,
 // End, minimized windows, what an error or an out-of-range count must never cost the user, and
 // figures drawn as figures, always current.
+#include "press_model.h"
+#include "ui/pasted_text.h"
 #include "window_harness.h"
 
 #include <QAccessible>
@@ -24,12 +26,17 @@ private slots:
     void profitWindowFollowsEveryResult();
     void resultPricesWhatTheWindowsShow_data();
     void resultPricesWhatTheWindowsShow();
+    void resultPricesTheCountOnScreen_data();
+    void resultPricesTheCountOnScreen();
+    void randomRoadsPriceWhatIsOnScreen();
     void errorLandsOnTheBoxToFix_data();
     void errorLandsOnTheBoxToFix();
     void errorsShowInAMessageBoxTitledTenvo();
     void countIsCheckedWhereTyped_data();
     void countIsCheckedWhereTyped();
     void rejectionWritesBothMessages();
+    void pastedTextSplitsAsCopied_data();
+    void pastedTextSplitsAsCopied();
     void pasteFillsTheFollowingBoxes_data();
     void pasteFillsTheFollowingBoxes();
     void closingWindowsKeepsOddsAndCount();
@@ -188,6 +195,165 @@ void NavigationTest::resultPricesWhatTheWindowsShow() {
     }
 }
 
+void NavigationTest::resultPricesTheCountOnScreen_data() {
+    QTest::addColumn<QStringList>("steps");  // after the title button
+    QTest::addColumn<QStringList>("stakes"); // entries 1 to 5 and the total at the end
+    QTest::addColumn<int>("messages");
+    QTest::newRow("a count set back to the one evaluated")
+        << QStringList{"count 5", "N", "odds 10 12 15 20 25", "calc",    "count 3", "N", "calc",
+                       "count 5", "N", "close odds",          "count 3", "result"}
+        << QStringList{"1600", "1300", "1000", "0", "0", "3900"} << 0;
+    QTest::newRow("a failed result press keeps the count in use")
+        << QStringList{"count 3", "N",      "odds 10 12 15", "box 4 abc", "calc",
+                       "count 4", "result", "count 3",       "result"}
+        << QStringList{"1600", "1300", "1000", "0", "0", "3900"} << 1;
+    QTest::newRow("a failed result press with a smaller count")
+        << QStringList{"count 3", "N",      "odds 10 12 15", "calc",    "N",     "box 2 x",
+                       "count 2", "result", "box 2 12",      "count 3", "result"}
+        << QStringList{"1600", "1300", "1000", "0", "0", "3900"} << 1;
+    QTest::newRow("a count changed after a rejection")
+        << QStringList{"count 5", "N", "odds 3 4 7 5 6", "calc", "result", "count 3", "result"}
+        << QStringList{"2400", "1900", "1000", "0", "0", "5300"} << 0;
+}
+
+// Whatever came before, the result button prices the count and odds on screen.
+void NavigationTest::resultPricesTheCountOnScreen() {
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, stakes);
+    QFETCH(int, messages);
+    Harness h;
+    Road road{h};
+    road.toMain();
+    for (const QString& step : steps)
+        Act(road, step);
+    QCOMPARE(h.messages.size(), messages);
+    QVERIFY(h.navigator->form3()->isVisible());
+    QCOMPARE(BoxTexts(h.navigator->form3(), 1, 5) << BoxTexts(h.navigator->form3(), 21, 21),
+             stakes);
+    Act(road, QStringLiteral("profits"));
+    const QString total = stakes.back();
+    QCOMPARE(BoxTexts(h.navigator->form5(), 4, 4), QStringList{"-" + total}); // outside the bet
+}
+
+namespace {
+
+// What the windows show: the count field and the twenty odds boxes.
+struct Screen {
+    std::string count;
+    OddsTexts odds;
+    bool operator==(const Screen&) const = default;
+};
+
+Screen OnScreen(Navigator& n) {
+    Screen screen{Child<QComboBox>(n.form1(), "Combo1")->currentText().toStdString(), {}};
+    for (int k = 1; k <= kEntryCount; ++k)
+        screen.odds[k - 1] = n.form2()->entryBox(k)->text().toStdString();
+    return screen;
+}
+
+QStringList Texts(const auto& figures) {
+    QStringList texts;
+    for (const auto& figure : figures)
+        texts << QString::fromStdString(ToText(figure));
+    return texts;
+}
+
+} // namespace
+
+// Random roads through the real windows: whenever the stake or profit window shows a table, it
+// is the whole calculation of the count field and the odds boxes as they were at the press that
+// priced it; a press that is refused changes no figure, no count and no box.
+void NavigationTest::randomRoadsPriceWhatIsOnScreen() {
+    const unsigned seed = TestSeed();
+    RandomTyping typing{std::mt19937(seed)};
+    constexpr int kRoads = 300, kStepsEach = 30;
+    for (int roadNumber = 0; roadNumber < kRoads; ++roadNumber) {
+        const QByteArray where =
+            "TENVO_SEED=" + QByteArray::number(seed) + ", road " + QByteArray::number(roadNumber);
+        Harness h;
+        Road road{h};
+        Navigator& n = *h.navigator;
+        road.toMain();
+        PressModel model;
+        std::optional<PricedResult> shown; // the table the stake and profit windows must show
+        QString step;
+        for (int i = 0; i < kStepsEach; ++i) {
+            const bool main = n.form1()->isVisible(), odds = n.form2()->isVisible();
+            const bool stakes = n.form3()->isVisible(), profits = n.form5()->isVisible();
+            QStringList can;
+            if (main)
+                can << "count"
+                    << "N"
+                    << "result"
+                    << "result";
+            if (odds)
+                can << "box"
+                    << "box"
+                    << "calc";
+            if (odds && (main || stakes || profits)) // the last window closed would end Tenvo
+                can << "close odds";
+            if (stakes)
+                can << "profits";
+            if (stakes || profits)
+                can << "recalc";
+            QVERIFY2(!can.isEmpty(), where);
+            step = can[typing.pick(int(can.size()))];
+            const Screen before = OnScreen(n);
+            const CalculationState stateBefore = h.state();
+            const qsizetype messages = h.messages.size();
+            if (step == QLatin1String("count")) {
+                Type(Child<QComboBox>(n.form1(), "Combo1")->lineEdit(),
+                     QString::fromStdString(typing.count()));
+            } else if (step == QLatin1String("box")) {
+                const int k = typing.entry();
+                Type(n.form2()->entryBox(k), QString::fromStdString(typing.odds()));
+            } else if (step == QLatin1String("N")) {
+                Click(n.form1(), "Command3");
+                if (const auto count = ReadItemCount(before.count))
+                    model.countTaken(*count);
+            } else if (step == QLatin1String("calc")) {
+                const bool fails = ReferenceEvaluation(model.itemCount, before.odds).has_value();
+                Click(n.form2(), "Command1");
+                QVERIFY2(fails == (h.messages.size() > messages), where);
+                if (!fails)
+                    model.oddsEvaluated(before.odds);
+            } else if (step == QLatin1String("result")) {
+                const bool acts = model.resultActs(before.count, before.odds);
+                const Expected expected = Reference(before.count, before.odds);
+                road.result();
+                if (acts && expected.result) {
+                    model.judged(*ReadItemCount(before.count), before.odds,
+                                 expected.result->verdict.outcome);
+                    if (expected.result->accepted())
+                        shown = expected.result;
+                    QVERIFY2(n.form3()->isVisible() == expected.result->accepted(), where);
+                }
+                QVERIFY2((h.messages.size() > messages) == (acts && !expected.result), where);
+            } else if (step == QLatin1String("close odds")) {
+                n.form2()->close();
+            } else if (step == QLatin1String("profits")) {
+                Click(n.form3(), "Command3");
+            } else {
+                Click(stakes ? static_cast<QWidget*>(n.form3()) : n.form5(), "Command1");
+            }
+            if (h.messages.size() > messages) { // refused: nothing changed
+                QVERIFY2(OnScreen(n) == before, where + " " + step.toLatin1());
+                QVERIFY2(h.state() == stateBefore, where + " " + step.toLatin1());
+            }
+            if (shown && n.form3()->isVisible())
+                QCOMPARE(BoxTexts(n.form3(), 1, 20) << BoxTexts(n.form3(), 21, 21),
+                         Texts(shown->stakes.EntryAmounts)
+                             << QString::fromStdString(ToText(shown->stakes.TotalAmount)));
+            if (shown && n.form5()->isVisible())
+                QCOMPARE(BoxTexts(n.form5(), 1, 20), Texts(shown->profits));
+            if (QTest::currentTestFailed()) {
+                qWarning("%s, step %d: %s", where.constData(), i, qPrintable(step));
+                return;
+            }
+        }
+    }
+}
+
 void NavigationTest::errorLandsOnTheBoxToFix_data() {
     QTest::addColumn<QString>("count");
     QTest::addColumn<QStringList>("odds");
@@ -244,7 +410,7 @@ void NavigationTest::errorLandsOnTheBoxToFix() {
 // The real message box: titled Tenvo, with the error's whole text.
 void NavigationTest::errorsShowInAMessageBoxTitledTenvo() {
     Harness h;
-    h.navigator = std::make_unique<Navigator>(); // with its own message box
+    h.navigator = std::make_unique<Navigator>(h.session); // with its own message box
     Road road{h};
     Reach(road, Odds, QStringLiteral("1"));
     road.type({QStringLiteral("abc")});
@@ -326,9 +492,6 @@ void NavigationTest::pasteFillsTheFollowingBoxes_data() {
     QTest::newRow("a spreadsheet row, from the menu")
         << 2 << "5\t６\r\n"
         << true << QStringList{"9", "5", "６", "9", "9", "9"} << "";
-    QTest::newRow("blank lines and cells passed over")
-        << 1 << "\t3\n\n \n4\t\n"
-        << false << QStringList{"3", "4", "9", "9", "9", "9"} << "";
     QStringList column;
     for (int value = 1; value <= 25; ++value)
         column << QString::number(value);
@@ -344,6 +507,37 @@ void NavigationTest::pasteFillsTheFollowingBoxes_data() {
     QTest::newRow("a single value and a line break")
         << 4 << "8\r\n"
         << true << QStringList{"9", "9", "9", "98", "9", "9"} << "";
+}
+
+void NavigationTest::pastedTextSplitsAsCopied_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QStringList>("values");
+    const int plain = int(PastedText::Kind::Plain), values = int(PastedText::Kind::Values),
+              table = int(PastedText::Kind::Table);
+    QTest::newRow("one value") << " 3.5 " << plain << QStringList{};
+    QTest::newRow("a column, each value as it stands") << "3\n 4.5\n７\n"
+                                                       << values << QStringList{"3", " 4.5", "７"};
+    QTest::newRow("Windows and old Mac line breaks")
+        << "3\r\n4\r5" << values << QStringList{"3", "4", "5"};
+    QTest::newRow("a spreadsheet row") << "5\t6\t\t7" << values << QStringList{"5", "6", "7"};
+    QTest::newRow("blank lines and cells of white space passed over")
+        << "\t3\n\n \n4\t\u3000\n"
+        << values << QStringList{"3", "4"};
+    QTest::newRow("a single cell copied with its line break") << "8\r\n"
+                                                              << values << QStringList{"8"};
+    QTest::newRow("nothing but line breaks") << "\n\r\n" << values << QStringList{};
+    QTest::newRow("a table") << "1\tA\n2\tB" << table << QStringList{};
+    QTest::newRow("a row above a column is a table") << "1\t2\n3\n4" << table << QStringList{};
+}
+
+void NavigationTest::pastedTextSplitsAsCopied() {
+    QFETCH(QString, text);
+    QFETCH(int, kind);
+    QFETCH(QStringList, values);
+    const PastedText pasted = SplitPastedText(text);
+    QCOMPARE(int(pasted.kind), kind);
+    QCOMPARE(pasted.values, values);
 }
 
 // Triggers the action of a box's menu that shows the shortcut.

@@ -2,6 +2,7 @@
 // A navigator whose messages and quitting are recorded instead of shown, and small helpers.
 #pragma once
 
+#include "core/session.h"
 #include "ui/form1.h"
 #include "ui/form2.h"
 #include "ui/form3.h"
@@ -24,10 +25,11 @@ namespace tenvo {
 struct Harness {
     QStringList messages;
     int quits = 0;
+    Session session;
     std::unique_ptr<Navigator> navigator = std::make_unique<Navigator>(
-        [this] { ++quits; }, [this](QWidget*, const QString& text) { messages << text; });
+        session, [this] { ++quits; }, [this](QWidget*, const QString& text) { messages << text; });
 
-    CalculationState& state() { return navigator->state(); }
+    const CalculationState& state() const { return session.state(); }
 };
 
 template <class Control = QWidget> Control* Child(QWidget* window, const char* name) {
@@ -97,6 +99,32 @@ struct Road {
     }
     void result() { Click(n.form1(), "Command1"); }
 };
+
+// One step of a user, as a short script: "count 5" types the count, "odds 3 4 7" types entries
+// 1 onwards, "box 4 abc" types entry 4, "N", "calc", "result", "recalc", "profits" press those
+// buttons, "close odds" uses the odds window's close box.
+inline void Act(Road& road, const QString& step) {
+    const QStringList words = step.split(QLatin1Char(' '));
+    const QString& verb = words.front();
+    if (verb == QLatin1String("count"))
+        Type(Child<QComboBox>(road.n.form1(), "Combo1")->lineEdit(), words.value(1));
+    else if (verb == QLatin1String("odds"))
+        road.type(words.mid(1));
+    else if (verb == QLatin1String("box"))
+        Type(road.n.form2()->entryBox(words[1].toInt()), words.mid(2).join(QLatin1Char(' ')));
+    else if (verb == QLatin1String("N"))
+        Click(road.n.form1(), "Command3");
+    else if (verb == QLatin1String("calc"))
+        Click(road.n.form2(), "Command1");
+    else if (verb == QLatin1String("result"))
+        road.result();
+    else if (verb == QLatin1String("profits"))
+        Click(road.n.form3(), "Command3");
+    else if (verb == QLatin1String("close"))
+        road.n.form2()->close();
+    else
+        qFatal("no step %s", qPrintable(step));
+}
 
 enum Stage { Title, Main, Odds, Evaluated, Stakes, Profits };
 

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: MIT
+// The rule the buttons follow, kept apart from the program: what each press must do, worked out
+// from what the windows show and a fresh calculation, for random sequences of presses.
+#pragma once
+
+#include "core/calculation.h"
+#include "core/item_count.h"
+#include "core/odds_evaluation.h"
+#include "core/run_time_error.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+#include <random>
+#include <string>
+#include <variant>
+
+namespace tenvo {
+
+// The seed of a random test: TENVO_SEED when set, else the fixed one CI runs.
+inline unsigned TestSeed() {
+    const char* seed = std::getenv("TENVO_SEED");
+    return seed ? static_cast<unsigned>(std::strtoul(seed, nullptr, 10)) : 20261207u;
+}
+
+// What a press should come to: a table, a verdict without one, or a refusal.
+struct Expected {
+    std::optional<PricedResult> result; // the whole calculation, when it reached a verdict
+    std::optional<RuntimeError> error;  // where it stopped otherwise
+    bool countRefused = false;
+};
+
+// The whole calculation on a fresh state, as the windows show it at a press.
+inline Expected Reference(const std::string& countText, const OddsTexts& odds) {
+    const std::optional<Integer> count = ReadItemCount(countText);
+    if (!count)
+        return {std::nullopt, std::nullopt, true};
+    try {
+        CalculationState fresh;
+        return {Calculate(*count, odds, fresh), std::nullopt, false};
+    } catch (const RuntimeError& error) {
+        return {std::nullopt, error, false};
+    }
+}
+
+// The evaluation alone, for the count in use, on fresh entry arrays.
+inline std::optional<RuntimeError> ReferenceEvaluation(Integer count, const OddsTexts& odds) {
+    CalculationState fresh;
+    CreateEntryArrays(fresh);
+    fresh.ItemCount = count;
+    try {
+        EvaluateOdds(odds, fresh);
+    } catch (const RuntimeError& error) {
+        return error;
+    }
+    return std::nullopt;
+}
+
+// What a user remembers of earlier presses: the count in use, what was last evaluated and
+// whether it was turned away. The result button does nothing before the first evaluation, nor
+// after a rejection while the count and the odds in use are still those rejected.
+struct PressModel {
+    Integer itemCount = 0;
+    std::optional<std::pair<Integer, OddsTexts>> evaluated;
+    bool rejected = false;
+
+    bool resultActs(const std::string& countText, const OddsTexts& odds) const {
+        if (!evaluated)
+            return false;
+        if (!rejected)
+            return true;
+        const auto& [count, texts] = *evaluated;
+        const auto used = static_cast<std::ptrdiff_t>(std::clamp<int>(count, 0, kEntryCount));
+        return ReadItemCount(countText) != count ||
+               !std::equal(odds.begin(), odds.begin() + used, texts.begin());
+    }
+    void countTaken(Integer count) { itemCount = count; }
+    void oddsEvaluated(const OddsTexts& odds) {
+        evaluated.emplace(itemCount, odds);
+        rejected = false;
+    }
+    void judged(Integer count, const OddsTexts& odds, CheckOutcome outcome) {
+        itemCount = count;
+        evaluated.emplace(count, odds);
+        rejected = outcome == CheckOutcome::Rejected;
+    }
+};
+
+// Texts a user types: mostly counts and odds that work, and every kind that does not.
+struct RandomTyping {
+    std::mt19937 rng;
+
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
+    bool chance(int percent) { return pick(100) < percent; }
+
+    std::string count() {
+        static const char* const odd[] = {"2.5", "abc", "0", "21", " 4 ", "１２", ""};
+        if (chance(70))
+            return std::to_string(1 + pick(chance(70) ? 6 : kEntryCount));
+        return odd[pick(std::size(odd))];
+    }
+    // An odds box, entry 1 to 20, mostly among the first few.
+    int entry() { return 1 + pick(chance(80) ? 6 : kEntryCount); }
+    std::string odds() {
+        static const char* const odd[] = {"x",     "",    "0.4",     "-5",
+                                          "40000", "2.5", "1.74975", "３．５"};
+        if (chance(80))
+            return std::to_string(1 + pick(chance(50) ? 12 : 60));
+        return odd[pick(std::size(odd))];
+    }
+};
+
+} // namespace tenvo

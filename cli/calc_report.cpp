@@ -77,8 +77,8 @@ void WriteJsonMembers(const CalcReport& report, JsonWriter& json) {
     case CheckOutcome::Accepted:
         json.key("outcome").string("accepted");
         json.key("average").string(result.verdict.averageText);
-        json.key("stakes").strings(Texts(result.stakes.EntryAmounts));
-        json.key("total").string(ToText(result.stakes.TotalAmount));
+        json.key("stakes").strings(Texts(result.amounts));
+        json.key("total").string(ToText(result.total));
         json.key("profits").strings(Texts(result.profits));
         json.key("payouts").strings(Texts(result.payouts));
         json.key("losing_entries").numbers(result.losingEntries);
@@ -108,7 +108,7 @@ std::string ToReadableText(const CalcAnswer& answer) {
     switch (result.verdict.outcome) {
     case CheckOutcome::Accepted: {
         out += "判定 受理\n\n        賭け金   払戻額 損益分岐   儲け額\n";
-        const std::vector<std::string> stakes = Texts(result.stakes.EntryAmounts);
+        const std::vector<std::string> stakes = Texts(result.amounts);
         const std::vector<std::string> payouts = Texts(result.payouts);
         const std::vector<std::string> profits = Texts(result.profits);
         for (int k = 1; k <= kEntryCount; ++k) {
@@ -122,7 +122,7 @@ std::string ToReadableText(const CalcAnswer& answer) {
                           losing ? "  トリガミ" : "");
             out += line;
         }
-        out += "投資合計金額 " + ToText(result.stakes.TotalAmount) + "\n";
+        out += "投資合計金額 " + ToText(result.total) + "\n";
         out += "合成オッズ " + CombinedOddsText(result).value_or("-") + "\n";
         break;
     }

@@ -3,6 +3,7 @@
 #include "core/calculation.h"
 
 #include "core/odds_evaluation.h"
+#include "core/run_time_error.h"
 
 #include <algorithm>
 
@@ -14,24 +15,27 @@ PricedResult PriceResult(CalculationState& state) {
     if (!result.accepted())
         return result;
     result.stakes = ComputeStakeTable(state); // once per accepted result: odds become stakes
-    const std::optional<std::int64_t> total = WholeAmount(Value(result.stakes.TotalAmount));
-    std::optional<Long> smallestPayout;
+    for (std::size_t i = 0; i < kEntryCount; ++i) {
+        result.amounts[i] = ShownYen(result.stakes.EntryAmounts[i]);
+        result.total += result.amounts[i];
+    }
+    std::optional<Yen> smallestPayout;
     for (int k = 1; k <= kEntryCount; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        const EntryReturn entry = EntryPayoutAndProfit(state, k);
-        result.payouts[i] = entry.payout;
-        result.profits[i] = entry.profit;
+        const Payout payout = AtEntry(
+            k, [&] { return state.EnteredOdds.at(k).text(); },
+            [&] { return PayoutOf(state.EnteredOdds.at(k), result.amounts[i]); });
+        result.payouts[i] = payout.yen;
+        result.profits[i] = payout.yen - result.total;
         if (k > state.ItemCount)
             continue; // not in the bet
-        if (entry.profit < 0)
+        if (payout.below(result.total))
             result.losingEntries.push_back(k);
-        smallestPayout = std::min(smallestPayout.value_or(entry.payout), entry.payout);
-        if (const std::optional<std::int64_t> stake = WholeAmount(result.stakes.EntryAmounts[i]);
-            stake && total)
-            result.breakEvenTenths[i] = BreakEvenTenths(*stake, *total);
+        smallestPayout = std::min(smallestPayout.value_or(payout.yen), payout.yen);
+        result.breakEvenTenths[i] = BreakEvenTenths(result.amounts[i], result.total);
     }
     if (smallestPayout)
-        result.combinedOddsHundredths = CombinedOddsHundredths(*smallestPayout, state.TotalStake);
+        result.combinedOddsHundredths = CombinedOddsHundredths(*smallestPayout, result.total);
     return result;
 }
 

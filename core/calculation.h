@@ -16,12 +16,18 @@ namespace tenvo {
 
 // Everything a bettor is shown for one press of the result button. The tables are filled only
 // when the verdict is Accepted.
+// Money is counted in whole yen: the stakes as the stake window shows them, their exact sum,
+// and each payout exactly from the odds as typed.
 struct PricedResult {
+    using Amounts = std::array<Yen, kEntryCount>;
+
     CheckVerdict verdict;
-    StakeTable stakes;              // each entry's amount and the total investment
-    ProfitTable profits{};          // what each entry brings in all if it wins
-    PayoutTable payouts{};          // what each entry pays back if it wins
-    std::vector<int> losingEntries; // entries 1 to ItemCount whose win still loses money
+    StakeTable stakes;              // the stake table's own figures, in binary32
+    Amounts amounts{};              // each entry's stake in yen, as the stake window shows it
+    Yen total = 0;                  // the total investment: the sum of the stakes shown
+    Amounts payouts{};              // what each entry pays back if it wins
+    Amounts profits{};              // what each entry brings in all if it wins: payout - total
+    std::vector<int> losingEntries; // entries 1 to ItemCount whose exact payout is below the total
     std::optional<std::int64_t> combinedOddsHundredths; // the smallest payout over the total
     // For each entry of the bet with a positive stake, the lowest odds, in tenths, at which its
     // payout still covers the total investment; nothing for the others.
@@ -32,7 +38,7 @@ struct PricedResult {
 };
 
 // The result button on an evaluated state: CheckResult, and when it accepts, ComputeStakeTable
-// and every entry's payout and profit. Stops at the first failing step with a RuntimeError,
+// and the money of every entry. Stops at the first failing step with a RuntimeError,
 // what was written so far kept, as each step does.
 PricedResult PriceResult(CalculationState& state);
 

@@ -151,6 +151,28 @@ double ParseDouble(std::string_view text) {
     return scanned.negative ? -value : value;
 }
 
+DecimalNumber ReadDecimal(std::string_view text) {
+    const bool plainAscii =
+        std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+    const std::string ascii = plainAscii ? std::string() : ToAsciiForms(text);
+    const Scanned scanned = Scan(plainAscii ? text : std::string_view(ascii));
+    DecimalNumber number{scanned.negative, {}, scanned.scale};
+    // The body's digits up to the exponent; Scan has counted the fraction into the scale.
+    for (const char c : scanned.body) {
+        if (c == 'E' || c == 'e')
+            break;
+        if (IsDigit(c) && (c != '0' || !number.digits.empty()))
+            number.digits += c;
+    }
+    std::size_t significant = number.digits.find_last_not_of('0');
+    significant = significant == std::string::npos ? 0 : significant + 1;
+    number.exponent += static_cast<long long>(number.digits.size() - significant);
+    number.digits.resize(significant);
+    if (number.digits.empty())
+        number.exponent = 0;
+    return number;
+}
+
 std::string FormatSignificant(double value, int digits) {
     if (value == 0)
         return "0";

@@ -1,75 +1,167 @@
 // SPDX-License-Identifier: MIT
-// The profit table, grouped ((odds x stake) x 1000) - total as the figures require.
+// Exact money: 128-bit integers for the usual odds, GMP for odds of any length.
 #include "core/profit_table.h"
 
+#include "core/number_text.h"
 #include "core/run_time_error.h"
+
+#include <gmp.h>
 
 #include <charconv>
 #include <cmath>
-#include <string>
-#include <system_error>
+#include <limits>
 
 namespace tenvo {
-
 namespace {
 
-Value Payout(const CalculationState& state, int k) {
-    return Multiply(Multiply(state.EnteredOdds.at(k), state.EntryValues.at(k)),
-                    Value(Integer{1000}));
+__extension__ typedef __int128 Wide; // GCC and clang have it; ISO C++ does not
+
+Wide PowerOfTen(long long n) {
+    Wide power = 1;
+    while (n-- > 0)
+        power *= 10;
+    return power;
 }
 
-Long Profit(const Value& payout, const CalculationState& state) {
-    return ToLong(Subtract(payout, Value(state.TotalStake)));
+// q + r / d, with 0 <= r < d, rounded half to even; `side` tells where q + r / d lies from it.
+Wide RoundHalfEven(Wide q, Wide r, Wide d, int& side) {
+    const Wide twice = 2 * r;
+    if (r == 0) {
+        side = 0;
+        return q;
+    }
+    if (twice > d || (twice == d && q % 2 != 0)) {
+        side = -1;
+        return q + 1;
+    }
+    side = 1;
+    return q;
 }
 
-template <class F> auto AtOddsEntry(const CalculationState& state, int k, F&& f) {
-    return AtEntry(
-        k, [&] { return state.EnteredOdds.at(k).text(); }, std::forward<F>(f));
+Yen Narrowed(Wide value) {
+    if (value > std::numeric_limits<Yen>::max() || value < std::numeric_limits<Yen>::min())
+        throw RuntimeError(ErrorKind::Overflow);
+    return static_cast<Yen>(value);
+}
+
+// Digits and exponent small enough for 128 bits: at most 18 digits scaled by at most 10^18.
+bool FitsWide(const DecimalNumber& odds) {
+    return odds.digits.size() <= 18 && odds.exponent >= -18 &&
+           static_cast<long long>(odds.digits.size()) + odds.exponent <= 18;
+}
+
+Payout WidePayout(const DecimalNumber& odds, Yen stake) {
+    Wide magnitude = 0;
+    for (const char c : odds.digits)
+        magnitude = magnitude * 10 + (c - '0');
+    const bool negative = odds.negative != (stake < 0);
+    // |stake| < 2^63 and the digits < 10^18: the product fits 127 bits.
+    magnitude *= stake < 0 ? -static_cast<Wide>(stake) : static_cast<Wide>(stake);
+    Payout payout;
+    Wide rounded = magnitude * PowerOfTen(odds.exponent);
+    if (odds.exponent < 0) {
+        const Wide divisor = PowerOfTen(-odds.exponent);
+        rounded =
+            RoundHalfEven(magnitude / divisor, magnitude % divisor, divisor, payout.exactSide);
+    }
+    payout.yen = Narrowed(negative ? -rounded : rounded);
+    if (negative)
+        payout.exactSide = -payout.exactSide;
+    return payout;
+}
+
+// The same with GMP's integers, for odds of any length.
+Payout LongPayout(const DecimalNumber& odds, Yen stake) {
+    mpz_t product, divisor, quotient, remainder;
+    mpz_inits(product, divisor, quotient, remainder, nullptr);
+    mpz_set_str(product, odds.digits.c_str(), 10);
+    mpz_t factor;
+    mpz_init_set_si(factor, stake);
+    mpz_abs(factor, factor);
+    mpz_mul(product, product, factor);
+    mpz_clear(factor);
+    const unsigned long scale =
+        static_cast<unsigned long>(odds.exponent < 0 ? -odds.exponent : odds.exponent);
+    mpz_ui_pow_ui(divisor, 10, scale);
+    int side = 0;
+    if (odds.exponent >= 0) {
+        mpz_mul(quotient, product, divisor);
+    } else {
+        mpz_fdiv_qr(quotient, remainder, product, divisor);
+        if (mpz_sgn(remainder) != 0) {
+            mpz_mul_2exp(remainder, remainder, 1);
+            const int half = mpz_cmp(remainder, divisor);
+            if (half > 0 || (half == 0 && mpz_odd_p(quotient))) {
+                mpz_add_ui(quotient, quotient, 1);
+                side = -1;
+            } else {
+                side = 1;
+            }
+        }
+    }
+    const bool fits = mpz_fits_slong_p(quotient) != 0; // Yen is a long
+    const Yen magnitude = fits ? static_cast<Yen>(mpz_get_si(quotient)) : 0;
+    mpz_clears(product, divisor, quotient, remainder, nullptr);
+    if (!fits)
+        throw RuntimeError(ErrorKind::Overflow);
+    const bool negative = odds.negative != (stake < 0);
+    return {negative ? -magnitude : magnitude, negative ? -side : side};
+}
+
+// Floor and ceiling of a / b for b > 0.
+std::int64_t FloorDivide(Wide a, Wide b) {
+    const Wide q = a / b;
+    return static_cast<std::int64_t>(q - (a % b < 0 ? 1 : 0));
 }
 
 } // namespace
 
-EntryReturn EntryPayoutAndProfit(const CalculationState& state, int k) {
-    return AtOddsEntry(state, k, [&] {
-        const Value payout = Payout(state, k);
-        const Long profit = Profit(payout, state);
-        return EntryReturn{ToLong(payout), profit};
-    });
+Payout PayoutOf(const Value& odds, Yen stake) {
+    const Value::Variant& v = odds.variant();
+    DecimalNumber decimal;
+    if (const auto* text = std::get_if<std::string>(&v)) {
+        decimal = ReadDecimal(*text);
+    } else {
+        // A number's exact value: a Double's binary fraction ends within 1074 places.
+        char buffer[1200];
+        const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, ToDouble(odds),
+                                                std::chars_format::fixed, 1074);
+        decimal = ReadDecimal(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+    }
+    if (decimal.digits.empty() || stake == 0)
+        return {};
+    // Odds of 10^40 and more pay more than 64 bits hold; odds below 10^-20 pay less than a yen
+    // on any stake. Neither needs its powers of ten worked out.
+    const long long order = static_cast<long long>(decimal.digits.size()) + decimal.exponent;
+    if (order > 40)
+        throw RuntimeError(ErrorKind::Overflow);
+    if (order < -20) {
+        const int side = decimal.negative != (stake < 0) ? -1 : 1;
+        return {0, side};
+    }
+    return FitsWide(decimal) ? WidePayout(decimal, stake) : LongPayout(decimal, stake);
 }
 
-Long EntryProfit(const CalculationState& state, int k) {
-    return AtOddsEntry(state, k, [&] { return Profit(Payout(state, k), state); });
-}
-
-std::optional<std::int64_t> WholeAmount(const Value& amount) {
-    // A whole number below 10^7 is shown with every digit, so it needs no text; that is every
-    // amount of a usual bet.
+Yen ShownYen(const Value& amount) {
+    // A whole number below 10^7 is shown with every digit: that is every amount of a usual bet.
     const double value = ToDouble(amount);
     if (value == std::nearbyint(value) && std::fabs(value) < 1e7)
-        return static_cast<std::int64_t>(value);
-    const std::string shown = ToText(amount);
-    std::int64_t whole = 0;
-    const auto [end, error] = std::from_chars(shown.data(), shown.data() + shown.size(), whole);
-    if (error != std::errc() || end != shown.data() + shown.size())
-        return std::nullopt;
-    return whole;
+        return static_cast<Yen>(value);
+    return PayoutOf(Value(ToText(amount)), 1).yen;
 }
 
-std::optional<std::int64_t> BreakEvenTenths(std::int64_t stake, std::int64_t total) {
+std::optional<std::int64_t> BreakEvenTenths(Yen stake, Yen total) {
     if (stake <= 0)
         return std::nullopt;
-    const std::int64_t tenths = 10 * total;
-    // Division truncates toward zero: that is the ceiling below zero, one short of it above.
-    return tenths / stake + (tenths % stake > 0 ? 1 : 0);
+    return -FloorDivide(-10 * static_cast<Wide>(total), stake);
 }
 
-std::optional<std::int64_t> CombinedOddsHundredths(Long payout, Single total) {
+std::optional<std::int64_t> CombinedOddsHundredths(Yen payout, Yen total) {
     if (total == 0)
         return std::nullopt;
-    // Hundredths first, then one division: 100 x payout and the total are exact Doubles, and
-    // a quotient below a whole number stays below it by far more than a Double's rounding,
-    // so the floor is exact (dividing first would make 115 / 100 into 1.1499... x 100).
-    return static_cast<std::int64_t>(std::floor(100.0 * payout / static_cast<double>(total)));
+    const Wide hundredths = 100 * static_cast<Wide>(payout);
+    return total > 0 ? FloorDivide(hundredths, total)
+                     : FloorDivide(-hundredths, -static_cast<Wide>(total));
 }
 
 } // namespace tenvo

@@ -1,41 +1,47 @@
 // SPDX-License-Identifier: MIT
-// What the bettor gets back, and gains or loses in all, if a given entry wins.
+// The money of a priced bet, in whole yen and exact: what an entry pays back if it wins, and the
+// figures a bettor checks before paying.
 #pragma once
 
-#include "core/calculation_state.h"
+#include "core/value.h"
 
-#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace tenvo {
 
-using ProfitTable = std::array<Long, kEntryCount>;
-using PayoutTable = std::array<Long, kEntryCount>;
+// An amount of money in whole yen.
+using Yen = std::int64_t;
 
-struct EntryReturn {
-    Long payout; // (EnteredOdds(k) x EntryValues(k)) x 1000
-    Long profit; // the payout less TotalStake
+// The text a box shows for an amount: its digits, "-" first when it is negative.
+inline std::string ToText(Yen amount) { return std::to_string(amount); }
+
+// A payout in whole yen, and on which side of it the exact payout lies.
+struct Payout {
+    Yen yen = 0;
+    int exactSide = 0; // -1: the exact payout is below `yen`, 0: it is `yen`, 1: above
+
+    // Whether the exact payout falls short of an amount.
+    bool below(Yen amount) const { return yen < amount || (yen == amount && exactSide < 0); }
+    bool operator==(const Payout&) const = default;
 };
 
-// Entry k's payout, computed once, and its profit taken from it: ((EnteredOdds(k) x
-// EntryValues(k)) x 1000) - TotalStake, each step in the type the Value rules give it, each
-// figure rounded half to even to a Long, the profit first. Reads the state only.
-EntryReturn EntryPayoutAndProfit(const CalculationState& state, int k);
+// The odds times a stake in yen, computed exactly and rounded half to even to whole yen where it
+// has a fraction. Odds typed as text count as the decimal written, however many digits it has;
+// odds held as a number count as its exact value. Overflow beyond 64 bits.
+Payout PayoutOf(const Value& odds, Yen stake);
 
-// The profit alone, as the profit window shows it.
-Long EntryProfit(const CalculationState& state, int k);
-
-// An amount as the windows show it, in whole currency units; nothing when the text shown is
-// not a whole number.
-std::optional<std::int64_t> WholeAmount(const Value& amount);
+// An amount as the windows show it, in whole yen (an amount shown with a fraction is rounded
+// half to even).
+Yen ShownYen(const Value& amount);
 
 // The lowest odds, in tenths (the tote's step), at which a stake pays back at least the total:
-// ceil(10 x total / stake), exact in integers; nothing unless the stake is positive.
-std::optional<std::int64_t> BreakEvenTenths(std::int64_t stake, std::int64_t total);
+// ceil(10 x total / stake); nothing unless the stake is positive.
+std::optional<std::int64_t> BreakEvenTenths(Yen stake, Yen total);
 
-// The combined odds of a bet, payout / total, in hundredths rounded down exactly, so that it
-// never promises more than the bet pays; nothing for a total of 0.
-std::optional<std::int64_t> CombinedOddsHundredths(Long payout, Single total);
+// The combined odds of a bet, payout / total, in hundredths rounded down, so that it never
+// promises more than the bet pays; nothing for a total of 0.
+std::optional<std::int64_t> CombinedOddsHundredths(Yen payout, Yen total);
 
 } // namespace tenvo

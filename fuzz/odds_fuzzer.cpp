@@ -3,10 +3,14 @@
 // calculation. Each input must end in figures or a run-time error, and the figures must hold.
 #include "core/calculation.h"
 #include "core/number_text.h"
+#include "core/profit_table.h"
 #include "core/run_time_error.h"
 #include "fuzz/require.h"
 
+#include <gmpxx.h>
+
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdint>
 #include <optional>
@@ -48,26 +52,97 @@ void CheckStakes(const CalculationState& state, const StakeTable& table) {
         Require(table.EntryAmounts[k - 1] == Value(Integer{0}), "entries outside the bet show 0");
 }
 
-// Each profit is the payout less the total, each rounded once; the losing entries and the
-// combined odds follow from them.
-void CheckReturns(const CalculationState& state, const PricedResult& result) {
-    std::optional<Long> smallest;
+// The odds as a fraction, read by a reader of its own: ASCII digits, an optional point and
+// exponent. Nothing for other texts (full-width forms) or exponents too long to be worth it.
+std::optional<mpq_class> ExactOdds(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    bool negative = false;
+    if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+        negative = text.front() == '-';
+        text.remove_prefix(1);
+    }
+    std::string digits;
+    long exponent = 0;
+    std::size_t i = 0;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        digits += text[i];
+    if (i < text.size() && text[i] == '.')
+        for (++i; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+             ++i, --exponent)
+            digits += text[i];
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        const std::string rest(text.substr(i + 1));
+        if (rest.size() > 7)
+            return std::nullopt;
+        exponent += std::stol(rest);
+        i = text.size();
+    }
+    if (i != text.size() || digits.empty() || std::labs(exponent) > 100000)
+        return std::nullopt;
+    mpz_class power;
+    mpz_ui_pow_ui(power.get_mpz_t(), 10, static_cast<unsigned long>(std::labs(exponent)));
+    mpq_class odds(mpz_class(digits, 10));
+    odds = exponent >= 0 ? mpq_class(odds * power) : mpq_class(odds / power);
+    return negative ? mpq_class(-odds) : odds;
+}
+
+// Money in whole yen: the total is the sum of the stakes shown, each payout the exact product
+// of the odds as typed and the stake, rounded half to even, each profit the payout less the
+// total; the losing entries, the combined odds and the break-even odds agree with them.
+void CheckMoney(const CalculationState& state, const PricedResult& result) {
+    Yen sum = 0;
+    for (int k = 1; k <= kEntryCount; ++k) {
+        const Yen amount = result.amounts[k - 1];
+        Require(ToText(amount) == ToText(result.stakes.EntryAmounts[k - 1]),
+                "a stake in yen is the amount shown");
+        sum += amount;
+    }
+    Require(result.total == sum, "the total is the sum of the stakes shown");
+    std::optional<Yen> smallest;
     std::vector<int> losing;
     for (int k = 1; k <= kEntryCount; ++k) {
-        const Long payout = result.payouts[k - 1], profit = result.profits[k - 1];
-        Require(profit == EntryProfit(state, k), "the profit is the profit window's");
-        const double exact = static_cast<double>(payout) - static_cast<double>(state.TotalStake);
-        Require(std::fabs(exact - profit) <= 1.0, "the profit is the payout less the total");
-        if (k > state.ItemCount)
+        const Yen payout = result.payouts[k - 1], stake = result.amounts[k - 1];
+        Require(result.profits[k - 1] == payout - result.total, "a profit is payout less total");
+        if (k > state.ItemCount) {
+            Require(payout == 0, "an entry outside the bet pays nothing");
             continue;
-        if (profit < 0)
-            losing.push_back(k);
+        }
         smallest = std::min(smallest.value_or(payout), payout);
+        const std::optional<std::string> text = state.EnteredOdds.at(k).text();
+        const std::optional<mpq_class> odds = text ? ExactOdds(*text) : std::nullopt;
+        const std::optional<std::int64_t> breakEven = result.breakEvenTenths[k - 1];
+        Require(breakEven.has_value() == (stake > 0), "break-even odds for every positive stake");
+        const bool isLosing = std::find(result.losingEntries.begin(), result.losingEntries.end(),
+                                        k) != result.losingEntries.end();
+        if (!odds)
+            continue;
+        const mpq_class exact = *odds * stake;
+        const mpq_class off = exact - payout;
+        Require(abs(off) < mpq_class(1, 2) || (abs(off) == mpq_class(1, 2) && payout % 2 == 0),
+                "a payout is the exact one rounded half to even");
+        Require(isLosing == (exact < result.total), "losing when the exact payout is short");
+        if (breakEven) {
+            const mpq_class lowest(*breakEven, 10), total(result.total);
+            Require(lowest * stake >= total && mpq_class(*breakEven - 1, 10) * stake < total,
+                    "the break-even odds are the lowest tenth that pays the total back");
+            Require(!isLosing || *odds < lowest, "a losing entry's odds are below break-even");
+        }
     }
-    Require(result.losingEntries == losing, "the losing entries are those with a loss");
-    Require(result.combinedOddsHundredths ==
-                CombinedOddsHundredths(smallest.value_or(0), state.TotalStake),
-            "the combined odds come from the smallest payout");
+    Require(result.losingEntries.size() <= static_cast<std::size_t>(state.ItemCount),
+            "losing entries are entries of the bet");
+    if (result.total == 0) {
+        Require(!result.combinedOddsHundredths, "no combined odds without a total");
+    } else if (smallest) {
+        mpq_class combined(mpz_class(*smallest) * 100, mpz_class(result.total));
+        combined.canonicalize(); // the total may be negative
+        const std::int64_t hundredths = *result.combinedOddsHundredths;
+        Require(mpq_class(hundredths) <= combined && combined < mpq_class(hundredths + 1),
+                "the combined odds are the smallest payout over the total, rounded down");
+    }
 }
 
 } // namespace
@@ -100,7 +175,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(state.ItemCount >= 1 && state.ItemCount <= kEntryCount,
                 "only a count of 1 to 20 can be priced");
         CheckStakes(state, result.stakes);
-        CheckReturns(state, result);
+        CheckMoney(state, result);
     } catch (const RuntimeError& error) {
         Require(error.number() == 6 || error.number() == 11 || error.number() == 13,
                 "one of the three run-time errors");

@@ -95,8 +95,9 @@ void Play(Session& session, PressModel& model, RandomTyping& typing, int watched
             }
             model.judged(*ReadItemCount(session.countText()), session.oddsTexts(), verdict.outcome);
         }
-        if (std::holds_alternative<Refusal>(press) || !acts)
+        if (std::holds_alternative<Refusal>(press) || !acts) {
             EXPECT_EQ(notified, notifiedBefore);
+        }
         break;
     }
     case LoadMain:

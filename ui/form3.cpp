@@ -39,9 +39,9 @@ Form3::Form3(Navigator& navigator, Session& session)
 }
 
 void Form3::ShowResult(const PricedResult& result) {
-    ShowFigure(Text21, QString::fromStdString(ToText(result.stakes.TotalAmount)));
+    ShowFigure(Text21, QString::number(result.total));
     for (std::size_t k = 0; k < m_boxes.size(); ++k)
-        ShowFigure(m_boxes[k], QString::fromStdString(ToText(result.stakes.EntryAmounts[k])));
+        ShowFigure(m_boxes[k], QString::number(result.amounts[k]));
 }
 
 void Form3::Command3_Click() {

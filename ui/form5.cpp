@@ -30,7 +30,7 @@ Form5::Form5(Navigator& navigator, Session& session)
 
 void Form5::ShowResult(const PricedResult& result) {
     for (std::size_t k = 0; k < m_boxes.size(); ++k)
-        ShowFigure(m_boxes[k], QString::fromStdString(ToText(result.profits[k])));
+        ShowFigure(m_boxes[k], QString::number(result.profits[k]));
 }
 
 } // namespace tenvo

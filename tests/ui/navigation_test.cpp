@@ -98,11 +98,18 @@ void NavigationTest::figuresShowWhole_data() {
     QTest::newRow("a loss in seven digits")
         << "2" << QStringList{"1", "5000"} << QStringList{"5000000", "0", "5001000"}
         << QStringList{"-1000", "-5001000"};
+    // Money in whole yen: a sum of stakes, and a bet that breaks even exactly on a large stake.
+    QTest::newRow("a total that is a sum of yen")
+        << "3" << QStringList{"21", "4", "9"} << QStringList{"1000", "0", "8700"}
+        << QStringList{"12300", "-8700"};
+    QTest::newRow("breaking even on a large stake")
+        << "6" << QStringList{"15.0", "20289", "15.4", "5.7", "1.8", "4.7"}
+        << QStringList{"1352700", "0", "20290500"} << QStringList{"0", "-20290500"};
     QStringList widest{"32748"};
     widest << QStringList(19, QStringLiteral("1"));
     QTest::newRow("the widest figures")
         << "20" << widest << QStringList{"1000", "32748000", "622213000"}
-        << QStringList{"-589464992", "-589464992"};
+        << QStringList{"-589465000", "-589465000"};
 }
 
 void NavigationTest::figuresShowWhole() {
@@ -342,8 +349,7 @@ void NavigationTest::randomRoadsPriceWhatIsOnScreen() {
             }
             if (shown && n.form3()->isVisible())
                 QCOMPARE(BoxTexts(n.form3(), 1, 20) << BoxTexts(n.form3(), 21, 21),
-                         Texts(shown->stakes.EntryAmounts)
-                             << QString::fromStdString(ToText(shown->stakes.TotalAmount)));
+                         Texts(shown->amounts) << QString::number(shown->total));
             if (shown && n.form5()->isVisible())
                 QCOMPARE(BoxTexts(n.form5(), 1, 20), Texts(shown->profits));
             if (QTest::currentTestFailed()) {

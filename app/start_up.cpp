@@ -55,12 +55,12 @@ struct Command {
     std::optional<QString> sampleTour;
 };
 
-// What is wrong with a command line, in a sentence for its user.
-struct UsageError {
+// What is wrong with tenvo's command line, in a sentence for its user.
+struct TenvoUsageError {
     QString message;
 };
 
-std::variant<Command, UsageError> ReadCommandLine(int argc, char** argv) {
+std::variant<Command, TenvoUsageError> ReadCommandLine(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
@@ -78,9 +78,9 @@ std::variant<Command, UsageError> ReadCommandLine(int argc, char** argv) {
                                                    QStringLiteral("value")));
     }
     if (!parser.parse(arguments))
-        return UsageError{parser.errorText()};
+        return TenvoUsageError{parser.errorText()};
     if (!parser.positionalArguments().isEmpty())
-        return UsageError{
+        return TenvoUsageError{
             QStringLiteral("unexpected argument '%1'").arg(parser.positionalArguments()[0])};
     Command command{parser.isSet(help), parser.isSet(version), std::nullopt};
     if (parser.isSet(tour))
@@ -97,7 +97,7 @@ int StartUp(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral(TENVO_APP_ID));
 
     const auto read = ReadCommandLine(argc, argv);
-    if (const auto* error = std::get_if<UsageError>(&read)) {
+    if (const auto* error = std::get_if<TenvoUsageError>(&read)) {
         std::fprintf(stderr, "tenvo: %s\nTry 'tenvo --help' for more information.\n",
                      qPrintable(error->message));
         return 2;

@@ -2,6 +2,7 @@
 // Batch requests: reading, checking and answering them line by line.
 #include "cli/batch.h"
 
+#include "cli/calc_command.h"
 #include "cli/calc_report.h"
 #include "cli/json_reader.h"
 #include "cli/json_writer.h"
@@ -10,11 +11,15 @@
 #include "core/calculation_state.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <sys/signalfd.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <csignal>
 #include <cstring>
+#include <iterator>
 
 namespace tenvo {
 namespace {
@@ -39,13 +44,15 @@ CalcRequest ReadRequest(JsonValue& json) {
         throw BadRequest{"\"odds\" must be an array"};
     if (odds->elements.size() > kEntryCount)
         throw BadRequest{"at most 20 odds"};
+    JsonValue* count = json.find("count");
+    if (odds->elements.empty() && !count)
+        throw BadRequest{"\"odds\" is empty: give the odds of at least one entry"};
     CalcRequest request;
     for (std::size_t k = 0; k < odds->elements.size(); ++k) {
         if (!IsFigure(odds->elements[k]))
             throw BadRequest{"odds " + std::to_string(k + 1) + " must be a text or a number"};
         request.odds.push_back(std::move(odds->elements[k].text));
     }
-    JsonValue* count = json.find("count");
     if (count && !IsFigure(*count))
         throw BadRequest{"\"count\" must be a text or a number"};
     request.count = count ? std::move(count->text) : std::to_string(request.odds.size());
@@ -94,6 +101,44 @@ bool IsBlank(std::string_view line) {
     return line.find_first_not_of(" \t\r\f\v") == std::string_view::npos;
 }
 
+// While a batch runs, SIGINT, SIGTERM and SIGHUP are blocked and taken through a signalfd,
+// which the reader watches whenever it needs more input: the run stops between two lines, and
+// no answer is cut by them. A signal ignored when the run began (nohup) stays ignored.
+class StopSignals {
+public:
+    StopSignals() {
+        sigset_t caught;
+        sigemptyset(&caught);
+        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+            struct sigaction now {};
+            sigaction(signal, nullptr, &now);
+            if (now.sa_handler != SIG_IGN)
+                sigaddset(&caught, signal);
+        }
+        pthread_sigmask(SIG_BLOCK, &caught, &m_before);
+        m_fd = ::signalfd(-1, &caught, SFD_NONBLOCK | SFD_CLOEXEC);
+    }
+    ~StopSignals() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        pthread_sigmask(SIG_SETMASK, &m_before, nullptr);
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+    int fd() const { return m_fd; }
+    // The signal that stopped the run, taken from the queue.
+    int caught() const {
+        signalfd_siginfo info{};
+        return ::read(m_fd, &info, sizeof info) == sizeof info ? static_cast<int>(info.ssi_signo)
+                                                               : 0;
+    }
+
+private:
+    sigset_t m_before{};
+    int m_fd = -1;
+};
+
 // A file as a message names it; "-" is standard input.
 std::string Named(const std::string& file) {
     return file == "-" ? std::string("standard input") : "'" + file + "'";
@@ -101,34 +146,36 @@ std::string Named(const std::string& file) {
 
 } // namespace
 
-std::string AnswerRequestLine(std::string_view text, long long line, bool& valid) {
+LineResponse RespondToLine(std::string_view text, long long line) {
     JsonWriter json;
     json.beginObject().key("line").number(line);
-    valid = false;
     auto read = ReadJson(text);
     if (const auto* problem = std::get_if<JsonProblem>(&read))
-        return RequestErrorLine(json, problem->message);
+        return {RequestErrorLine(json, problem->message), false};
     JsonValue& request = std::get<JsonValue>(read);
     if (request.kind == JsonValue::Kind::Object)
         if (const JsonValue* id = request.find("id"))
             Echo(*id, json.key("id"));
     try {
-        WriteJsonMembers(Answer(ReadRequest(request)), json);
+        WriteJsonMembers(PriceRequest(ReadRequest(request)), json);
     } catch (const BadRequest& error) {
-        return RequestErrorLine(json, error.message);
+        return {RequestErrorLine(json, error.message), false};
     }
-    valid = true;
     json.endObject();
-    return std::move(json.text());
+    return {std::move(json.text()), true};
 }
 
 int RunBatch(const std::vector<std::string>& files, Output& out, std::FILE* err) {
     std::vector<std::string> names = files;
     if (names.empty())
         names.emplace_back("-");
+    // "-" is the standard input the program started with: a file opened while it is closed may
+    // be given its descriptor, and must not be read as it.
+    const bool standardInputOpen = ::fcntl(STDIN_FILENO, F_GETFD) != -1;
 
     // Answers go out in large writes; the reader flushes them whenever it waits for input.
     std::setvbuf(out.file(), nullptr, _IOFBF, 1 << 16);
+    const StopSignals signals;
     int status = kAllAnswered;
     const auto worsen = [&status](int now) { status = std::max(status, now); };
     const auto cannotRead = [&](const std::string& name, int error) {
@@ -138,43 +185,51 @@ int RunBatch(const std::vector<std::string>& files, Output& out, std::FILE* err)
     };
     const auto flush = [&out] { return out.flush(); }; // a reader gone: stop reading at once
     long long number = 0;
+    int stoppedBy = 0;
     for (const std::string& name : names) {
-        const int fd = name == "-" ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+        const bool standardInput = name == "-";
+        if (standardInput && !standardInputOpen) {
+            cannotRead(name, EBADF);
+            continue;
+        }
+        const int fd = standardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {
             cannotRead(name, errno);
             continue;
         }
-        LineReader reader(fd);
+        LineReader reader(fd, 64 * 1024, signals.fd());
         std::string_view text;
         bool overlong = false;
         while (!out.failed() && reader.next(text, overlong, flush)) {
             ++number;
-            bool valid = false;
-            std::string answer;
+            LineResponse response;
             if (overlong) {
                 JsonWriter json;
                 json.beginObject().key("line").number(number);
-                answer = RequestErrorLine(json, "the line is too long");
+                response.json = RequestErrorLine(json, "the line is too long");
             } else if (IsBlank(text)) {
                 continue; // a blank line asks nothing
             } else {
-                answer = AnswerRequestLine(text, number, valid);
+                response = RespondToLine(text, number);
             }
-            if (!valid)
+            if (!response.wasRequest)
                 worsen(kNotARequest);
-            answer += '\n';
-            out.write(answer);
+            response.json += '\n';
+            out.write(response.json);
         }
         if (reader.failed())
             cannotRead(name, reader.error());
-        if (fd != STDIN_FILENO)
+        if (!standardInput)
             ::close(fd);
-        if (out.failed())
+        if (reader.interrupted())
+            stoppedBy = signals.caught();
+        if (out.failed() || stoppedBy)
             break;
     }
     if (!out.flush())
         worsen(kWriteError);
-    return status;
+    // Stopped by a signal: every answer computed is out whole; the status says which signal.
+    return stoppedBy ? 128 + stoppedBy : status;
 }
 
 } // namespace tenvo

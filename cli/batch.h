@@ -11,21 +11,22 @@ namespace tenvo {
 
 class Output;
 
-// Exit statuses; when several things happen, the worst one is the run's.
-enum BatchStatus : int {
-    kAllAnswered = 0, // every line was a request (a calculation error is an answer)
-    kNotARequest = 1, // some line was not a request
-    kUnreadable = 2,  // some file could not be read
-    kWriteError = 3,  // an answer could not be written
+// What a line of a batch is answered.
+struct LineResponse {
+    std::string json;        // one line of JSON, without "\n"
+    bool wasRequest = false; // false when the line is not a request; a calculation that fails
+                             // is still a request
 };
 
-// The answer line (without "\n") to one request line, numbered `line` through the whole input.
-// valid is false when the line is not a request; a calculation that fails is still an answer.
-std::string AnswerRequestLine(std::string_view text, long long line, bool& valid);
+// The response to one request line, numbered `line` through the whole input.
+LineResponse RespondToLine(std::string_view text, long long line);
 
-// Answers every line of the files, one after the other ("-" is standard input), or of standard
-// input when there are none, on out; a line of blanks alone asks nothing. A file that cannot be
-// read is named on err and passed over. Stops at the first answer that cannot be written.
+// Answers every line of the files, one after the other ("-" is the standard input the program
+// started with), or of standard input when there are none, on out; a line of white space alone
+// asks nothing, and a UTF-8 byte-order mark at the start of an input is passed over. A file that
+// cannot be read is named on err and passed over. Stops at the first answer that cannot be
+// written, and on SIGINT, SIGTERM or SIGHUP, after writing every answer already computed;
+// returns the exit status (CalcStatus, or 128 + the signal's number).
 int RunBatch(const std::vector<std::string>& files, Output& out, std::FILE* err);
 
 } // namespace tenvo

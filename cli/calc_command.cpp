@@ -38,8 +38,10 @@ const char* const kCalcUsage =
     "is not a request (not UTF-8, not JSON, arrays and objects nested more than 64 deep, a\n"
     "line over 64 KiB, ...) gets {\"line\": N, \"error\": {\"kind\": \"request\", ...}} saying\n"
     "what is wrong and at which column, and the run goes on. A line of blanks, tabs, CR,\n"
-    "form feeds or vertical tabs alone asks nothing. A file that cannot be read is named and\n"
-    "passed over.\n"
+    "form feeds or vertical tabs alone asks nothing, at any length, and a UTF-8 byte-order\n"
+    "mark at the start of an input is passed over. A file that cannot be read is named and\n"
+    "passed over. SIGINT, SIGTERM and SIGHUP stop the run between two lines, every answer\n"
+    "computed written whole, with the signal's status (130, 143, 129).\n"
     "\n"
     "A race card of two races, priced in one run:\n"
     "  printf '%s\\n' '{\"id\": \"R1\", \"odds\": [\"3\", \"4\", \"7\"]}' \\\n"
@@ -47,18 +49,28 @@ const char* const kCalcUsage =
     "\n"
     "Exit status, the worst that happened: 0 done; 1 a calculation failed (with --batch: a\n"
     "line was not a request); 2 a usage error, or a file that could not be read; 3 a write\n"
-    "error: an answer could not be written (a full disk, a closed output, a reader gone),\n"
-    "said as 'tenvo-calc: write error: REASON'.\n";
+    "error: an answer could not be written (a full disk, a closed output, a reader gone\n"
+    "while SIGPIPE is ignored), said as 'tenvo-calc: write error: REASON'. With SIGPIPE at\n"
+    "its default, a reader gone ends tenvo-calc by that signal, silently, as it ends the\n"
+    "standard tools.\n";
 
 namespace {
 
+// A minus followed by a digit or a point, ASCII or full-width ("-5", "-.5", "-３", "-．５").
 bool LooksLikeNumber(std::string_view arg) {
-    return arg.size() >= 2 && arg[0] == '-' && ((arg[1] >= '0' && arg[1] <= '9') || arg[1] == '.');
+    if (arg.size() < 2 || arg[0] != '-')
+        return false;
+    const std::string_view rest = arg.substr(1);
+    if ((rest[0] >= '0' && rest[0] <= '9') || rest[0] == '.')
+        return true;
+    const auto third = rest.size() >= 3 ? static_cast<unsigned char>(rest[2]) : 0;
+    return rest.starts_with("\xEF\xBC") && ((third >= 0x90 && third <= 0x99) || third == 0x8E);
 }
 
 } // namespace
 
-std::variant<CalcOptions, UsageError> ReadCalcCommandLine(std::span<const std::string_view> args) {
+std::variant<CalcOptions, CalcUsageError>
+ReadCalcCommandLine(std::span<const std::string_view> args) {
     CalcOptions options;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -78,20 +90,20 @@ std::variant<CalcOptions, UsageError> ReadCalcCommandLine(std::span<const std::s
         else if (arg == "--count" && i + 1 < args.size())
             options.count = std::string(args[++i]);
         else if (arg == "--count")
-            return UsageError{"option '--count' needs a value"};
+            return CalcUsageError{"option '--count' needs a value"};
         else if (arg.starts_with("--count="))
             options.count = std::string(arg.substr(8));
         else
-            return UsageError{"unknown option '" + std::string(arg) + "'"};
+            return CalcUsageError{"unknown option '" + std::string(arg) + "'"};
     }
     if (options.help || options.version)
         return options;
     if (options.batch && (options.count || options.json))
-        return UsageError{"--batch takes no --count or --json: each request line has its own"};
+        return CalcUsageError{"--batch takes no --count or --json: each request line has its own"};
     if (!options.batch && options.operands.size() > kEntryCount)
-        return UsageError{"at most 20 odds"};
+        return CalcUsageError{"at most 20 odds"};
     if (!options.batch && options.operands.empty() && !options.count)
-        return UsageError{"no odds given"};
+        return CalcUsageError{"no odds given"};
     return options;
 }
 
@@ -106,8 +118,8 @@ int RunCalcCommand(const CalcOptions& options, Output& out, std::FILE* err) {
     }
     if (options.batch)
         return RunBatch(options.operands, out, err);
-    const CalcReport report =
-        Answer({options.count.value_or(std::to_string(options.operands.size())), options.operands});
+    const CalcReport report = PriceRequest(
+        {options.count.value_or(std::to_string(options.operands.size())), options.operands});
     const auto* failure = std::get_if<CalcFailure>(&report);
     if (options.json) {
         JsonWriter json;
@@ -116,7 +128,7 @@ int RunCalcCommand(const CalcOptions& options, Output& out, std::FILE* err) {
         json.endObject().text() += '\n';
         out.write(json.text());
     } else if (!failure) {
-        out.write(ToReadableText(std::get<CalcAnswer>(report)));
+        out.write(ToReadableText(std::get<CalcVerdict>(report)));
     }
     if (failure)
         std::fprintf(err, "tenvo-calc: %s\n", failure->message.c_str());

@@ -14,6 +14,14 @@ namespace tenvo {
 
 extern const char* const kCalcUsage; // what --help prints
 
+// tenvo-calc's exit statuses; when several things happen, the worst one is the run's.
+enum CalcStatus : int {
+    kAllAnswered = 0, // done (with --batch: every line was a request)
+    kNotARequest = 1, // a calculation failed (with --batch: a line was not a request)
+    kUnreadable = 2,  // a usage error, or a file that could not be read
+    kWriteError = 3,  // an answer could not be written
+};
+
 struct CalcOptions {
     std::optional<std::string> count;
     bool json = false;
@@ -23,14 +31,15 @@ struct CalcOptions {
     std::vector<std::string> operands; // odds, or files with --batch
 };
 
-// What is wrong with a command line, in a sentence for its user.
-struct UsageError {
+// What is wrong with tenvo-calc's command line, in a sentence for its user.
+struct CalcUsageError {
     std::string message;
 };
 
 // Reads the arguments after the program's name. A number such as -5 or -.5 is odds, not an
 // option.
-std::variant<CalcOptions, UsageError> ReadCalcCommandLine(std::span<const std::string_view> args);
+std::variant<CalcOptions, CalcUsageError>
+ReadCalcCommandLine(std::span<const std::string_view> args);
 
 class Output;
 

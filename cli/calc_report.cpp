@@ -7,8 +7,9 @@
 #include "core/run_time_error.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <string_view>
 
 namespace tenvo {
 namespace {
@@ -42,9 +43,59 @@ std::optional<std::string> CombinedOddsText(const PricedResult& result) {
     return DecimalText(*result.combinedOddsHundredths, 2);
 }
 
+// The cells a text takes in a terminal: two for each character beyond ASCII (the headers are
+// Japanese), one for the rest.
+std::size_t Cells(std::string_view text) {
+    std::size_t cells = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) != 0x80) // a character starts here
+            cells += byte < 0x80 ? 1 : 2;
+    }
+    return cells;
+}
+
+// Right-aligned in `width` cells.
+std::string Padded(std::string_view text, std::size_t width) {
+    const std::size_t cells = Cells(text);
+    return std::string(width > cells ? width - cells : 0, ' ') + std::string(text);
+}
+
+// Every entry's stake, payout, break-even odds and profit, each column as wide as its widest
+// figure (eight cells at least), the losing entries marked.
+std::string EntryTable(const PricedResult& result) {
+    constexpr const char* kHeaders[] = {"賭け金", "払戻額", "損益分岐", "儲け額"};
+    std::vector<std::string> columns[std::size(kHeaders)] = {
+        Texts(result.amounts), Texts(result.payouts), {}, Texts(result.profits)};
+    for (std::size_t i = 0; i < result.breakEvenTenths.size(); ++i)
+        columns[2].push_back(BreakEvenText(result, i).value_or("-"));
+    std::size_t widths[std::size(kHeaders)];
+    for (std::size_t c = 0; c < std::size(kHeaders); ++c) {
+        widths[c] = std::max<std::size_t>(8, Cells(kHeaders[c]));
+        for (const std::string& figure : columns[c])
+            widths[c] = std::max(widths[c], Cells(figure));
+    }
+    constexpr std::size_t kLabelWidth = 5; // "(20) "
+    std::string table(kLabelWidth, ' ');
+    for (std::size_t c = 0; c < std::size(kHeaders); ++c)
+        table += " " + Padded(kHeaders[c], widths[c]);
+    table += '\n';
+    for (int k = 1; k <= kEntryCount; ++k) {
+        const auto i = static_cast<std::size_t>(k - 1);
+        std::string label = "(" + std::to_string(k) + ")";
+        table += label + std::string(kLabelWidth - label.size(), ' ');
+        for (std::size_t c = 0; c < std::size(kHeaders); ++c)
+            table += " " + Padded(columns[c][i], widths[c]);
+        const bool losing = std::find(result.losingEntries.begin(), result.losingEntries.end(),
+                                      k) != result.losingEntries.end();
+        table += losing ? "  トリガミ\n" : "\n";
+    }
+    return table;
+}
+
 } // namespace
 
-CalcReport Answer(CalcRequest request) {
+CalcReport PriceRequest(CalcRequest request) {
     const std::optional<Integer> count = ReadItemCount(request.count);
     if (!count)
         return CalcFailure{"count", std::nullopt, std::nullopt, request.count, kItemCountMessage};
@@ -53,7 +104,7 @@ CalcReport Answer(CalcRequest request) {
         odds[k] = k < request.odds.size() ? std::move(request.odds[k]) : "0";
     try {
         CalculationState state;
-        return CalcAnswer{*count, Calculate(*count, odds, state)};
+        return CalcVerdict{*count, Calculate(*count, odds, state)};
     } catch (const RuntimeError& error) {
         return CalcFailure{error.kindName(), error.number(), error.entry(), error.text(),
                            ErrorMessage(error)};
@@ -71,7 +122,7 @@ void WriteJsonMembers(const CalcReport& report, JsonWriter& json) {
         json.endObject();
         return;
     }
-    const auto& [count, result] = std::get<CalcAnswer>(report);
+    const auto& [count, result] = std::get<CalcVerdict>(report);
     json.key("count").number(count);
     switch (result.verdict.outcome) {
     case CheckOutcome::Accepted:
@@ -101,27 +152,13 @@ void WriteJsonMembers(const CalcReport& report, JsonWriter& json) {
     }
 }
 
-std::string ToReadableText(const CalcAnswer& answer) {
-    const PricedResult& result = answer.result;
-    std::string out = "入力項目数 " + std::to_string(answer.count) + "\n平均倍率 " +
+std::string ToReadableText(const CalcVerdict& verdict) {
+    const PricedResult& result = verdict.result;
+    std::string out = "入力項目数 " + std::to_string(verdict.count) + "\n平均倍率 " +
                       result.verdict.averageText + "\n";
     switch (result.verdict.outcome) {
     case CheckOutcome::Accepted: {
-        out += "判定 受理\n\n        賭け金   払戻額 損益分岐   儲け額\n";
-        const std::vector<std::string> stakes = Texts(result.amounts);
-        const std::vector<std::string> payouts = Texts(result.payouts);
-        const std::vector<std::string> profits = Texts(result.profits);
-        for (int k = 1; k <= kEntryCount; ++k) {
-            const auto i = static_cast<std::size_t>(k - 1);
-            const bool losing = std::find(result.losingEntries.begin(), result.losingEntries.end(),
-                                          k) != result.losingEntries.end();
-            char line[128];
-            std::snprintf(line, sizeof line, "(%d)%*s %8s %8s %8s %8s%s\n", k, k < 10 ? 2 : 1, "",
-                          stakes[i].c_str(), payouts[i].c_str(),
-                          BreakEvenText(result, i).value_or("-").c_str(), profits[i].c_str(),
-                          losing ? "  トリガミ" : "");
-            out += line;
-        }
+        out += "判定 受理\n\n" + EntryTable(result);
         out += "投資合計金額 " + ToText(result.total) + "\n";
         out += "合成オッズ " + CombinedOddsText(result).value_or("-") + "\n";
         break;

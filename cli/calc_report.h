@@ -30,22 +30,22 @@ struct CalcFailure {
 };
 
 // A calculation that reached a verdict.
-struct CalcAnswer {
+struct CalcVerdict {
     Integer count = 0;
     PricedResult result;
 };
 
-using CalcReport = std::variant<CalcAnswer, CalcFailure>;
+using CalcReport = std::variant<CalcVerdict, CalcFailure>;
 
 // The count read as the main window reads it, then the whole calculation; boxes beyond the odds
 // given read "0", as the odds boxes do when the window opens.
-CalcReport Answer(CalcRequest request);
+CalcReport PriceRequest(CalcRequest request);
 
 // The members of the JSON answer, into an object the writer has begun; its strings are the
 // texts the windows would show.
 void WriteJsonMembers(const CalcReport& report, JsonWriter& json);
 
 // The answer as a table for people, in Japanese.
-std::string ToReadableText(const CalcAnswer& answer);
+std::string ToReadableText(const CalcVerdict& verdict);
 
 } // namespace tenvo

@@ -111,14 +111,14 @@ private:
             ++m_i;
     }
 
-    JsonValue value(int depth) {
+    JsonValue value(int depth, bool odds = false) {
         JsonValue v;
         if (at('{') || at('[')) {
             if (depth == kMaxJsonDepth)
                 throw Failure{m_i, "nested too deeply",
                               "at most " + std::to_string(kMaxJsonDepth) +
                                   " levels of arrays and objects"};
-            at('{') ? object(v, depth + 1) : array(v, depth + 1);
+            at('{') ? object(v, depth + 1) : array(v, depth + 1, odds);
         } else if (at('"')) {
             v.kind = JsonValue::Kind::String;
             string(v.text);
@@ -158,7 +158,10 @@ private:
                 expected("':' after the member name");
             ++m_i;
             skipBlanks();
-            v.elements.push_back(value(depth));
+            // A request's odds get room for twenty at once, the first time only: other arrays
+            // grow as they fill, so that a line of many empty arrays costs no more than its bytes.
+            const bool odds = depth == 1 && !m_oddsReserved && v.names.back() == "odds";
+            v.elements.push_back(value(depth, odds));
             skipBlanks();
             if (at('}')) {
                 ++m_i;
@@ -171,9 +174,12 @@ private:
         }
     }
 
-    void array(JsonValue& v, int depth) {
+    void array(JsonValue& v, int depth, bool odds) {
         v.kind = JsonValue::Kind::Array;
-        v.elements.reserve(20); // room for the odds of a request in one allocation
+        if (odds) {
+            v.elements.reserve(20);
+            m_oddsReserved = true;
+        }
         ++m_i;
         skipBlanks();
         if (at(']')) {
@@ -297,6 +303,7 @@ private:
 
     std::string_view m_s;
     std::size_t m_i = 0;
+    bool m_oddsReserved = false;
 };
 
 // Columns count characters from 1, as an editor shows them.

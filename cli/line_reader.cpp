@@ -2,16 +2,28 @@
 // Reading lines in chunks, waiting for input only when no complete line is left.
 #include "cli/line_reader.h"
 
+#include <poll.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 namespace tenvo {
+namespace {
 
-LineReader::LineReader(int fd, std::size_t maxLine)
+bool IsWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
+
+bool AllWhiteSpace(const char* begin, const char* end) {
+    return std::all_of(begin, end, IsWhiteSpace);
+}
+
+} // namespace
+
+LineReader::LineReader(int fd, std::size_t maxLine, int stopFd)
     : m_fd(fd)
     , m_maxLine(maxLine)
+    , m_stopFd(stopFd)
     , m_buffer(maxLine + 64 * 1024) {}
 
 void LineReader::fill(const std::function<bool()>& beforeWait) {
@@ -23,6 +35,16 @@ void LineReader::fill(const std::function<bool()>& beforeWait) {
     if (beforeWait && !beforeWait()) {
         m_stopped = m_eof = true;
         return;
+    }
+    if (m_stopFd >= 0) {
+        // Waits for input or the word to stop, whichever comes first; the word wins a tie.
+        pollfd wait[] = {{m_stopFd, POLLIN, 0}, {m_fd, POLLIN, 0}};
+        while (::poll(wait, 2, -1) < 0 && errno == EINTR) {
+        }
+        if (wait[0].revents & POLLIN) {
+            m_interrupted = m_stopped = m_eof = true;
+            return;
+        }
     }
     for (;;) {
         const ssize_t n = ::read(m_fd, m_buffer.data() + m_end, m_buffer.size() - m_end);
@@ -39,8 +61,21 @@ void LineReader::fill(const std::function<bool()>& beforeWait) {
     }
 }
 
+void LineReader::skipByteOrderMark(const std::function<bool()>& beforeWait) {
+    m_started = true;
+    constexpr std::string_view kMark = "\xEF\xBB\xBF";
+    while (m_end - m_begin < kMark.size() && !m_eof &&
+           std::string_view(m_buffer.data() + m_begin, m_end - m_begin) ==
+               kMark.substr(0, m_end - m_begin))
+        fill(beforeWait);
+    if (std::string_view(m_buffer.data() + m_begin, m_end - m_begin).starts_with(kMark))
+        m_begin += kMark.size();
+}
+
 bool LineReader::next(std::string_view& line, bool& overlong,
                       const std::function<bool()>& beforeWait) {
+    if (!m_started)
+        skipByteOrderMark(beforeWait);
     overlong = false;
     std::size_t scanFrom = m_begin;
     for (;;) {
@@ -52,17 +87,24 @@ bool LineReader::next(std::string_view& line, bool& overlong,
             line = std::string_view(m_buffer.data() + m_begin, stop - m_begin);
             if (!line.empty() && line.back() == '\r')
                 line.remove_suffix(1);
-            if (overlong || stop - m_begin > m_maxLine) {
-                overlong = true;
+            if (overlong || line.size() > m_maxLine) {
+                // White space alone asks nothing, however long: it is a blank line.
+                const bool blank =
+                    m_droppedBlank && AllWhiteSpace(line.data(), line.data() + line.size());
+                overlong = !blank;
                 line = {};
             }
+            m_droppedBlank = true;
             m_begin = newline ? stop + 1 : m_end;
             return true;
         }
         if (m_eof)
             return false;
-        if (m_end - m_begin > m_maxLine) { // forget what is held of an overlong line
+        // Forget what is held of an overlong line; one byte more may be the CR of its ending.
+        if (m_end - m_begin > m_maxLine + 1) {
             overlong = true;
+            m_droppedBlank =
+                m_droppedBlank && AllWhiteSpace(m_buffer.data() + m_begin, m_buffer.data() + m_end);
             m_begin = m_end = 0;
         }
         const std::size_t held = m_end - m_begin; // none of it is a newline

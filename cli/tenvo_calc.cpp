@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 // tenvo-calc: the whole calculation from the command line, for scripts and for checking figures.
-#include "cli/batch.h"
 #include "cli/calc_command.h"
 #include "cli/output.h"
 
@@ -13,7 +12,7 @@
 int main(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const auto command = tenvo::ReadCalcCommandLine(args);
-    if (const auto* error = std::get_if<tenvo::UsageError>(&command)) {
+    if (const auto* error = std::get_if<tenvo::CalcUsageError>(&command)) {
         std::fprintf(stderr, "tenvo-calc: %s\nTry 'tenvo-calc --help' for more information.\n",
                      error->message.c_str());
         return 2;

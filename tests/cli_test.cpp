@@ -9,17 +9,54 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <new>
 #include <sstream>
 #include <string>
 #include <vector>
 
+// Every allocation of this program counted, to hold the reader to its memory bound.
+namespace {
+std::atomic<std::size_t> g_allocated{0}, g_peak{0};
+
+void* Counted(std::size_t size) {
+    void* block = std::malloc(size ? size : 1);
+    if (!block)
+        throw std::bad_alloc();
+    const std::size_t now = g_allocated += malloc_usable_size(block);
+    for (std::size_t peak = g_peak; now > peak && !g_peak.compare_exchange_weak(peak, now);) {
+    }
+    return block;
+}
+
+void Uncounted(void* block) noexcept {
+    if (!block)
+        return;
+    g_allocated -= malloc_usable_size(block);
+    std::free(block);
+}
+} // namespace
+
+void* operator new(std::size_t size) { return Counted(size); }
+void* operator new[](std::size_t size) { return Counted(size); }
+void operator delete(void* block) noexcept { Uncounted(block); }
+void operator delete[](void* block) noexcept { Uncounted(block); }
+void operator delete(void* block, std::size_t) noexcept { Uncounted(block); }
+void operator delete[](void* block, std::size_t) noexcept { Uncounted(block); }
+
 namespace tenvo {
 namespace {
+
+std::size_t AllocatedBytes() { return g_allocated; }
+std::size_t PeakAllocatedBytes() { return g_peak; }
+void ResetPeakAllocation() { g_peak = g_allocated.load(); }
 
 // Runs f(out, err) with both streams caught in memory.
 template <class F> Finished Capture(F&& f) {
@@ -43,7 +80,7 @@ template <class F> Finished Capture(F&& f) {
 Finished Calc(const std::vector<std::string_view>& args) {
     return Capture([&](Output& out, std::FILE* err) {
         const auto command = ReadCalcCommandLine(args);
-        if (const auto* usage = std::get_if<UsageError>(&command)) {
+        if (const auto* usage = std::get_if<CalcUsageError>(&command)) {
             std::fputs(usage->message.c_str(), err);
             return 2;
         }
@@ -139,6 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
         JsonCase{"DashArgumentAfterDashes", "-- -x", 1,
                  R"({"error":{"kind":"type-mismatch","number":13,"entry":1,"text":"-x",)"
                  R"("message":"実行時エラー '13':\n型が一致しません。\n(1) の倍率「-x」"}})"},
+        JsonCase{"MinusAndAFullWidthDigitIsOdds", "3 -３", 0,
+                 R"({"count":2,"outcome":"rejected","average":"0",)" + kMessages},
         JsonCase{"DashPointFiveIsOdds", "-.5", 0,
                  R"({"count":1,"outcome":"zero-average","average":"0"})"},
         JsonCase{"TypeMismatchNamesTheEntry", "3 4 abc", 1,
@@ -214,6 +253,39 @@ TEST(Calc, TextOutputReadsLikeTheWindows) {
     EXPECT_NE(failed.err.find("(2) の倍率「x」"), std::string::npos);
 }
 
+// The table's columns line up in a terminal, whatever the width of their figures: every figure
+// ends where its column's header ends, headers counted at two cells a character.
+TEST(Calc, TableColumnsLineUpInATerminal) {
+    const auto ends = [](const std::string& line) { // the cell after each word
+        std::vector<std::size_t> found;
+        std::size_t cells = 0;
+        bool inWord = false;
+        for (const char c : line.substr(0, line.find("  トリガミ"))) {
+            const auto byte = static_cast<unsigned char>(c);
+            if ((byte & 0xC0) == 0x80)
+                continue;
+            if (inWord && c == ' ')
+                found.push_back(cells);
+            inWord = c != ' ';
+            cells += byte < 0x80 ? 1 : 2;
+        }
+        found.push_back(cells);
+        return found;
+    };
+    for (const char* odds : {"15.0 20289 15.4 5.7 1.8 4.7", "3 4 7"}) {
+        std::istringstream out(Calc(odds).out);
+        std::string line;
+        while (std::getline(out, line) && line.find("賭け金") == std::string::npos) {
+        }
+        const std::vector<std::size_t> header = ends(line);
+        for (int k = 1; k <= 20 && std::getline(out, line); ++k) {
+            std::vector<std::size_t> row = ends(line);
+            row.erase(row.begin()); // the entry's label
+            EXPECT_EQ(row, header) << line;
+        }
+    }
+}
+
 // The answers to the lines of a batch input, run from a file.
 Finished Batch(const std::string& input) {
     const std::string path = testing::TempDir() + "tenvo_cli_batch.jsonl";
@@ -252,6 +324,16 @@ INSTANTIATE_TEST_SUITE_P(
                   R"("entry":2,"text":"abc","message":"実行時エラー '13':\n型が一致しません。\n)"
                   R"((2) の倍率「abc」"}})"},
         BatchCase{"EmptyLine", "", ""}, BatchCase{"BlankLine", " \t\r\f\v", ""},
+        // Editors and spreadsheets: a byte-order mark first, CRLF, blank lines of any length.
+        BatchCase{"ByteOrderMarkBeforeABlankLine", "\xEF\xBB\xBF\r\n{\"odds\":[\"0\"]}\r",
+                  R"({"line":2,"count":1,"outcome":"zero-average","average":"0"})"},
+        BatchCase{"ByteOrderMarkAlone", "\xEF\xBB\xBF", ""},
+        BatchCase{"BlankLineOfAnyLength", std::string(70000, ' ') + "\t\r", ""},
+        BatchCase{"LineEndingNeverCounts",
+                  "{\"odds\":[\"0\"]" + std::string(65536 - 14, ' ') + "}\r",
+                  R"({"line":1,"count":1,"outcome":"zero-average","average":"0"})"},
+        BatchCase{"NoOddsButACount", R"({"count": "2", "odds": []})",
+                  R"({"line":1,"count":2,"outcome":"rejected","average":"0",)" + kMessages},
         BatchCase{"IdEchoedAsWritten", R"({"id": [-0.0, 1e400, true, {"a": null}], "odds": [0]})",
                   R"({"line":1,"id":[-0.0,1e400,true,{"a":null}],"count":1,)"
                   R"("outcome":"zero-average","average":"0"})"},
@@ -264,13 +346,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 // What a line that is not a request is answered, in plain text.
 std::string RequestProblem(std::string_view line) {
-    bool valid = true;
-    const std::string answer = AnswerRequestLine(line, 5, valid);
-    const auto json = ReadJson(answer);
+    const LineResponse response = RespondToLine(line, 5);
+    const auto json = ReadJson(response.json);
     const JsonValue* error = std::get<JsonValue>(json).find("error");
-    EXPECT_FALSE(valid) << line;
+    EXPECT_FALSE(response.wasRequest) << line;
     EXPECT_EQ(error->find("kind")->text, "request");
-    EXPECT_EQ(answer.rfind(R"({"line":5,)", 0), 0u);
+    EXPECT_EQ(response.json.rfind(R"({"line":5,)", 0), 0u);
     return error->find("message")->text;
 }
 
@@ -304,6 +385,7 @@ TEST(CalcBatch, SaysWhatIsWrongWithALine) {
         {"[1]", "a request is a JSON object"},
         {R"({"count": "3"})", R"(the request has no "odds")"},
         {R"({"odds": "3 4 7"})", R"("odds" must be an array)"},
+        {R"({"odds": []})", R"("odds" is empty: give the odds of at least one entry)"},
         {R"({"odds": [1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1]})", "at most 20 odds"},
         {R"({"odds": [3, 4, null]})", "odds 3 must be a text or a number"},
         {R"({"count": {}, "odds": ["3"]})", R"("count" must be a text or a number)"},
@@ -329,9 +411,9 @@ TEST(CalcBatch, NumbersAndEscapesAreReadAsWritten) {
         {R"({"odds":[3,4,7e0]})", R"({"odds":["3","4","7e0"]})"},
     };
     for (const auto& [numbers, texts] : rows) {
-        bool valid = false;
-        EXPECT_EQ(AnswerRequestLine(numbers, 1, valid), AnswerRequestLine(texts, 1, valid));
-        EXPECT_TRUE(valid) << numbers;
+        const LineResponse response = RespondToLine(numbers, 1);
+        EXPECT_EQ(response.json, RespondToLine(texts, 1).json);
+        EXPECT_TRUE(response.wasRequest) << numbers;
     }
 }
 
@@ -356,6 +438,28 @@ TEST(CalcBatch, UnreadableFilesAreNamedAndTheWorseStatusWins) {
         EXPECT_EQ(run.status, 2) << row.message;
         EXPECT_EQ(run.err, row.message);
         EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2) << run.out;
+    }
+}
+
+// However a line is made, reading and answering it takes a few MiB at most: no array reserves
+// room it does not fill.
+TEST(CalcBatch, MemoryStaysFlatWhateverALineHolds) {
+    std::string emptyArrays, oneElementArrays, oddsMembers;
+    for (int i = 0; i < 21800; ++i)
+        emptyArrays += std::string(i ? "," : "") + "[]";
+    for (int i = 0; i < 16000; ++i)
+        oneElementArrays += std::string(i ? "," : "") + "[1]";
+    for (int i = 0; i < 5000; ++i)
+        oddsMembers += R"("odds":[],)";
+    for (const std::string& line : {R"({"id":[)" + emptyArrays + R"(],"odds":["3"]})",
+                                    R"({"id":[)" + oneElementArrays + R"(],"odds":["3"]})",
+                                    "{" + oddsMembers + R"("odds":["3"]})"}) {
+        ASSERT_LT(line.size(), 64u * 1024);
+        const std::size_t before = AllocatedBytes();
+        ResetPeakAllocation();
+        const LineResponse response = RespondToLine(line, 1);
+        EXPECT_TRUE(response.wasRequest) << response.json.substr(0, 80);
+        EXPECT_LT(PeakAllocatedBytes() - before, 6u << 20) << line.substr(0, 40);
     }
 }
 

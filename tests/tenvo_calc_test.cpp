@@ -3,8 +3,14 @@
 // and files.
 #include "run_process.h"
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
 #include <cstring>
+#include <sstream>
+#include <thread>
 
 namespace {
 
@@ -59,6 +65,9 @@ TEST(Calc, StatusAndStreams) {
     const std::string requests = R"({"odds": ["3", "4", "7"]})";
     const std::string status = testing::TempDir() + "tenvo_calc_status";
     const std::string writeError = "tenvo-calc: write error: ";
+    const std::string card = testing::TempDir() + "tenvo_calc_card.jsonl";
+    std::ofstream(card) << requests << "\n";
+    const std::string stdinClosed = "tenvo-calc: cannot read standard input: Bad file descriptor\n";
     const struct {
         std::string command;
         int status;
@@ -77,6 +86,9 @@ TEST(Calc, StatusAndStreams) {
         {calc + "--version >/dev/full", 3, "", writeError + "No space left on device\n"},
         {calc + "--batch >/dev/full", 3, "", writeError + "No space left on device\n"},
         {calc + "--json 3 4 7 >&-", 3, "", writeError + "Bad file descriptor\n"},
+        // "-" is the standard input the program started with, even when a file takes its place.
+        {"{ " + calc + "--batch " + card + " - <&-; }", 2, R"({"line":1,"count":3,)", stdinClosed},
+        {"{ " + calc + "--batch - " + card + " <&-; }", 2, R"({"line":1,"count":3,)", stdinClosed},
         // The status is tenvo-calc's, not head's; a run that goes on is stopped at 124.
         {"{ yes '" + requests + "' | (trap '' PIPE; timeout 20 " + calc + "--batch; echo $? >" +
              status + ") | head -c 1 >/dev/null; exit $(cat " + status + "); }",
@@ -91,6 +103,59 @@ TEST(Calc, StatusAndStreams) {
         if (row.status == 3) { // said once, and nothing else
             EXPECT_EQ(run.err, row.err) << row.command;
         }
+    }
+}
+
+// SIGINT, SIGTERM and SIGHUP in the middle of a long batch stop it between two lines: every
+// answer written is whole, numbered in order, and the status is the signal's.
+TEST(CalcBatch, ASignalStopsTheRunBetweenLines) {
+    std::signal(SIGPIPE, SIG_IGN); // the feeder learns of the end by EPIPE
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        int in[2], out[2];
+        ASSERT_EQ(pipe(in), 0);
+        ASSERT_EQ(pipe(out), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            dup2(in[0], STDIN_FILENO);
+            dup2(out[1], STDOUT_FILENO);
+            for (const int fd : {in[0], in[1], out[0], out[1]})
+                close(fd);
+            execl(TENVO_CALC_PATH, "tenvo-calc", "--batch", static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(in[0]);
+        close(out[1]);
+        std::thread feeder([fd = in[1]] {
+            const std::string line = R"({"odds": ["3", "4", "7", "12.5", "30"]})"
+                                     "\n";
+            std::string block;
+            for (int i = 0; i < 100; ++i)
+                block += line;
+            for (int i = 0; i < 100000; ++i)
+                if (write(fd, block.data(), block.size()) < 0)
+                    break;
+            close(fd);
+        });
+        std::string answers;
+        char buffer[65536];
+        ssize_t n;
+        while (answers.size() < 300000 && (n = read(out[0], buffer, sizeof buffer)) > 0)
+            answers.append(buffer, static_cast<std::size_t>(n));
+        kill(child, signal);
+        while ((n = read(out[0], buffer, sizeof buffer)) > 0)
+            answers.append(buffer, static_cast<std::size_t>(n));
+        close(out[0]);
+        int status = 0;
+        waitpid(child, &status, 0);
+        feeder.join();
+        ASSERT_TRUE(WIFEXITED(status)) << signal;
+        EXPECT_EQ(WEXITSTATUS(status), 128 + signal);
+        ASSERT_FALSE(answers.empty());
+        EXPECT_EQ(answers.back(), '\n');
+        std::istringstream lines(answers);
+        std::string answer;
+        for (long long number = 1; std::getline(lines, answer); ++number)
+            ASSERT_EQ(answer.rfind(R"({"line":)" + std::to_string(number) + ",", 0), 0u) << number;
     }
 }
 

@@ -29,6 +29,22 @@ void SelectFromTheStart(QLineEdit* box) {
     box->setSelection(static_cast<int>(box->text().size()), -static_cast<int>(box->text().size()));
 }
 
+// The arrow keys and the wheel step an editable list from the item typed into it, when the text
+// typed is one of its items; the list itself steps from the item last picked.
+void StepFromTheTypedItem(QComboBox* combo, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_PageUp &&
+            key != Qt::Key_PageDown)
+            return;
+    } else if (event->type() != QEvent::Wheel) {
+        return;
+    }
+    const int typed = combo->findText(combo->currentText(), Qt::MatchExactly);
+    if (typed >= 0 && typed != combo->currentIndex())
+        combo->setCurrentIndex(typed);
+}
+
 // What every box does beyond what Qt's boxes do:
 // - Alt with a key that is no access key of the window reaches a box as a key press, with the
 //   key's letter as its text, which the box would type. Access keys never get here: Qt has
@@ -42,6 +58,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         QLineEdit* box = BoxOf(watched);
+        if (auto* combo = qobject_cast<QComboBox*>(watched))
+            StepFromTheTypedItem(combo, event);
         switch (event->type()) {
         case QEvent::KeyPress: {
             const auto* key = static_cast<QKeyEvent*>(event);

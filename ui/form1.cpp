@@ -5,6 +5,7 @@
 #include "core/item_count.h"
 #include "ui/control_table.h"
 #include "ui/navigator.h"
+#include "ui/pasted_text.h"
 #include "ui/set_up_window.h"
 
 #include <QApplication>
@@ -53,7 +54,10 @@ Form1::Form1(Navigator& navigator, Session& session)
     Text1->hide(); // receives the average text, never shown
     // A screen reader names the count field after its label.
     FindControl<QLabel>(this, "Label1")->setBuddy(Combo1);
+    // On Linux Qt names an editable list by its text; its edit field, which has the focus, says
+    // what the number is, so that a screen reader reads 入力項目数 and then the number.
     Combo1->setAccessibleName(QStringLiteral("入力項目数"));
+    Combo1->lineEdit()->setAccessibleName(QStringLiteral("入力項目数"));
     Text1->setAccessibleName(QStringLiteral("平均倍率"));
     Text2->setAccessibleName(QStringLiteral("メッセージ 1"));
     Text3->setAccessibleName(QStringLiteral("メッセージ 2"));
@@ -66,8 +70,16 @@ Form1::Form1(Navigator& navigator, Session& session)
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Combo1, &QComboBox::editTextChanged, this,
-            [this](const QString& text) { m_session.typeCount(text.toStdString()); });
+    // A count copied from a spreadsheet cell comes with its line break: pasted, it loses it,
+    // as a single value pasted into an odds box does. The field hands the session what it shows.
+    connect(Combo1, &QComboBox::editTextChanged, this, [this](const QString& text) {
+        if (const PastedText pasted = SplitPastedText(text);
+            pasted.kind == PastedText::Kind::Values && pasted.values.size() == 1 &&
+            pasted.values.front() != text)
+            Combo1->lineEdit()->setText(pasted.values.front()); // handed in as it changes
+        else
+            m_session.typeCount(text.toStdString());
+    });
     Combo1->setFocus();
     Form_Load();
 }

@@ -16,12 +16,40 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QScreen>
 #include <QWindow>
 
 #include <algorithm>
 #include <type_traits>
 
 namespace tenvo {
+
+namespace {
+
+// The place nearest to where `frame` stands at which all of it lies on one screen's available
+// area: where it stands, when it fits there already.
+QPoint PlaceOnScreen(const QRect& frame) {
+    QPoint nearest = frame.topLeft();
+    qint64 nearestDistance = -1;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        if (area.contains(frame))
+            return frame.topLeft();
+        const QPoint moved(std::clamp(frame.left(), area.left(),
+                                      std::max(area.left(), area.right() + 1 - frame.width())),
+                           std::clamp(frame.top(), area.top(),
+                                      std::max(area.top(), area.bottom() + 1 - frame.height())));
+        const QPoint step = moved - frame.topLeft();
+        const qint64 distance = qint64(step.x()) * step.x() + qint64(step.y()) * step.y();
+        if (nearestDistance < 0 || distance < nearestDistance) {
+            nearest = moved;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
+} // namespace
 
 Navigator::Navigator(Session& session, std::function<void()> quit, MessageSink messages)
     : m_session(session)
@@ -96,12 +124,27 @@ QWidget* Navigator::window(FormId id) {
 void Navigator::show(FormId id) { show(window(id)); }
 
 void Navigator::show(QWidget* window) {
+    static const QString platform = QGuiApplication::platformName();
+    static const bool wayland = platform.startsWith(QLatin1String("wayland"));
+    if (wayland && window->isVisible() && !window->isActiveWindow()) {
+        // A Wayland compositor lets no client raise or focus a window it shows already, and
+        // never tells it that one was minimized; a window shown afresh is brought up with the
+        // focus by the compositor's own rules.
+        window->hide();
+    }
     if (window->isMinimized())
         window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
-    // A window shown again comes back where the user left it; asked for no place, a window
-    // manager would place it anew.
-    if (QWindow* shownBefore = window->windowHandle(); shownBefore && !window->isVisible())
-        shownBefore->setPosition(shownBefore->position());
+    // A window shown again comes back where the user left it, as long as all of it fits on a
+    // screen; asked for no place, a window manager would place it anew. Places are the
+    // compositor's on Wayland.
+    if (QWindow* shownBefore = window->windowHandle();
+        shownBefore && !window->isVisible() && !wayland) {
+        const QRect frame = shownBefore->frameGeometry();
+        if (const QPoint place = PlaceOnScreen(frame); place != frame.topLeft())
+            window->move(place); // a widget's place is its frame's
+        else
+            shownBefore->setPosition(shownBefore->position());
+    }
     window->show();
     // Platforms without a window stack (offscreen, minimal) cannot raise; do not ask them.
     static const bool canRaise =

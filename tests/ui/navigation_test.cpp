@@ -11,7 +11,9 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QTimer>
+#include <QWheelEvent>
 
 namespace tenvo {
 
@@ -35,6 +37,9 @@ private slots:
     void countIsCheckedWhereTyped_data();
     void countIsCheckedWhereTyped();
     void rejectionWritesBothMessages();
+    void countFieldAsPeopleUseIt_data();
+    void countFieldAsPeopleUseIt();
+    void windowComesBackWholeOnAScreen();
     void pastedTextSplitsAsCopied_data();
     void pastedTextSplitsAsCopied();
     void pasteFillsTheFollowingBoxes_data();
@@ -462,6 +467,85 @@ void NavigationTest::countIsCheckedWhereTyped() {
                  typed); // kept, and selected to be typed over
     } else {
         QCOMPARE(VisibleWindows(), (QStringList{"Form1", "Form2"}));
+    }
+}
+
+void NavigationTest::countFieldAsPeopleUseIt_data() {
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("clipboard"); // pasted over what was typed, when not empty
+    QTest::addColumn<int>("key");           // pressed after, 0: none; 1: the wheel turned down
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("itemCount"); // after (N)
+    QTest::newRow("a cell pasted from a spreadsheet") << ""
+                                                      << "5\r\n"
+                                                      << 0 << "5" << 5;
+    QTest::newRow("Down from a typed 7") << "7"
+                                         << "" << int(Qt::Key_Down) << "8" << 8;
+    QTest::newRow("Up from a typed 12") << "12"
+                                        << "" << int(Qt::Key_Up) << "11" << 11;
+    QTest::newRow("Down from a typed 20") << "20"
+                                          << "" << int(Qt::Key_Down) << "20" << 20;
+    QTest::newRow("the wheel from a typed 7") << "7"
+                                              << "" << 1 << "8" << 8;
+    QTest::newRow("Down from a number that is no item") << "2.5"
+                                                        << "" << int(Qt::Key_Down) << "2" << 2;
+}
+
+// The count field takes a count pasted from a spreadsheet, and the arrow keys and the wheel
+// step from the count typed.
+void NavigationTest::countFieldAsPeopleUseIt() {
+    QFETCH(QString, typed);
+    QFETCH(QString, clipboard);
+    QFETCH(int, key);
+    QFETCH(QString, shown);
+    QFETCH(int, itemCount);
+    Harness h;
+    Road road{h};
+    Reach(road, Main);
+    auto* combo = Child<QComboBox>(h.navigator->form1(), "Combo1");
+    Type(combo->lineEdit(), typed);
+    if (!clipboard.isEmpty()) {
+        QGuiApplication::clipboard()->setText(clipboard);
+        combo->lineEdit()->selectAll();
+        QTest::keySequence(combo->lineEdit(), QKeySequence::Paste);
+    }
+    if (key == 1) {
+        QWheelEvent wheel(QPointF(5, 5), combo->mapToGlobal(QPointF(5, 5)), QPoint(),
+                          QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(combo, &wheel);
+    } else if (key) {
+        QTest::keyClick(combo->lineEdit(), Qt::Key(key));
+    }
+    QCOMPARE(combo->currentText(), shown);
+    Click(h.navigator->form1(), "Command3");
+    QCOMPARE(h.messages, QStringList());
+    QCOMPARE(h.state().ItemCount, itemCount);
+}
+
+// A window shown again comes back where it was left only while all of it fits on a screen;
+// otherwise at the nearest place where it does.
+void NavigationTest::windowComesBackWholeOnAScreen() {
+    Harness h;
+    Road road{h};
+    Reach(road, Odds);
+    QWidget* odds = h.navigator->form2();
+    const QRect screen = odds->screen()->availableGeometry();
+    const QSize frame = odds->frameGeometry().size();
+    const struct {
+        QPoint left;  // where the window was left
+        QPoint shown; // where it comes back
+    } rows[] = {
+        {screen.bottomRight() - QPoint(50, 20),
+         screen.bottomRight() + QPoint(1, 1) - QPoint(frame.width(), frame.height())},
+        {QPoint(-400, 30), QPoint(screen.left(), 30)},
+        {screen.topLeft() + QPoint(10, 20), screen.topLeft() + QPoint(10, 20)}, // it fits
+    };
+    for (const auto& row : rows) {
+        odds->move(row.left);
+        Click(odds, "Command1"); // hidden
+        Click(h.navigator->form1(), "Command3");
+        QVERIFY(odds->isVisible());
+        QCOMPARE(odds->pos(), row.shown);
     }
 }
 

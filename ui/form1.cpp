@@ -61,6 +61,7 @@ Form1::Form1(Navigator& navigator, Session& session)
     Text1->setAccessibleName(QStringLiteral("平均倍率"));
     Text2->setAccessibleName(QStringLiteral("メッセージ 1"));
     Text3->setAccessibleName(QStringLiteral("メッセージ 2"));
+    m_announcer = CreateAnnouncer(this);
     PaintAsMenu(Text2);
     PaintAsMenu(Text3);
     // The messages can be clicked into and copied, but Tab passes them by: a stop there shows
@@ -106,9 +107,11 @@ void Form1::Command1_Click() {
     if (verdict.outcome == CheckOutcome::Rejected) {
         Text2->setText(QString::fromUtf8(kFirstRejectionMessage));
         Text3->setText(QString::fromUtf8(kSecondRejectionMessage));
+        Announce(m_announcer, Text2->text() + QLatin1Char('\n') + Text3->text());
     } else if (verdict.outcome == CheckOutcome::Accepted) {
         m_navigator.hide(this);
         Text2->clear();
+        Announce(m_announcer, QString()); // the rejection no longer holds
         m_navigator.show(FormId::Form3);
     }
     Text1->setText(QString::fromStdString(verdict.averageText));

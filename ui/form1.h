@@ -37,6 +37,7 @@ private:
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text2 = nullptr;
     QLineEdit* Text3 = nullptr;
+    QWidget* m_announcer = nullptr; // says a rejection to a screen reader
 };
 
 } // namespace tenvo

@@ -15,6 +15,7 @@ namespace tenvo {
 namespace {
 
 constexpr char kTenvoWindow[] = "tenvoWindow";
+constexpr char kAnnouncer[] = "tenvoAnnouncer";
 
 // A window of Tenvo as assistive technologies see it: a window, whose children are the controls
 // a user can ever see. Qt would call a plain top-level widget a filler and list its hidden
@@ -48,13 +49,32 @@ private:
 };
 
 QAccessibleInterface* TenvoWindows(const QString&, QObject* object) {
-    auto* window = qobject_cast<QWidget*>(object);
-    if (window && window->isWindow() && window->property(kTenvoWindow).toBool())
-        return new WindowAccessible(window);
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget && widget->isWindow() && widget->property(kTenvoWindow).toBool())
+        return new WindowAccessible(widget);
+    if (widget && widget->property(kAnnouncer).toBool())
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 
 } // namespace
+
+QWidget* CreateAnnouncer(QWidget* window) {
+    auto* announcer = new QWidget(window);
+    announcer->setObjectName(QStringLiteral("Announcer"));
+    announcer->setProperty(kAnnouncer, true);
+    announcer->setGeometry(0, 0, 0, 0);
+    announcer->setFocusPolicy(Qt::NoFocus);
+    announcer->hide();
+    return announcer;
+}
+
+void Announce(QWidget* announcer, const QString& text) {
+    // Shown afresh, it is announced afresh, also with the same words.
+    announcer->hide();
+    announcer->setAccessibleName(text);
+    announcer->setVisible(!text.isEmpty());
+}
 
 void SetUpWindow(QWidget* window, const WindowLook& look) {
     static const bool factoryInstalled = [] {

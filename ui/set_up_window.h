@@ -3,6 +3,7 @@
 // screen reader makes of it.
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace tenvo {
@@ -14,6 +15,13 @@ struct WindowLook {
     int height;
     bool keepOnClose = false; // otherwise its close box unloads it: it and all it holds go
 };
+
+// A place in `window` from which a screen reader hears announcements: a notification with no
+// size on screen, which Tab passes by.
+QWidget* CreateAnnouncer(QWidget* window);
+// Says `text` through the announcer, as a notification that shows up; an empty text withdraws
+// it, so that what no longer holds is never read again.
+void Announce(QWidget* announcer, const QString& text);
 
 // Makes `window` a top-level window as `look` describes it. A screen reader hears it as a window
 // with that name, and never hears of a control the program keeps hidden.

@@ -6,6 +6,9 @@
 
 #include <QClipboard>
 #include <QProcess>
+#include <QTimer>
+
+#include <functional>
 
 namespace tenvo {
 namespace {
@@ -25,6 +28,22 @@ bool ClickAt(QWidget* control, const QPoint& at, int button = 1) {
 
 bool Keys(const QStringList& keys) {
     return Run(QStringLiteral("xdotool"), QStringList{"key", "--clearmodifiers"} + keys);
+}
+
+// What a screen reader learns over the accessibility bus, asked by a process of its own while
+// this one goes on answering; `meanwhile` runs once the probe listens.
+QStringList Probe(const QStringList& args, const std::function<void()>& meanwhile = {}) {
+    QProcess probe;
+    probe.start(QStringLiteral("/usr/bin/python3"),
+                QStringList{QStringLiteral(TENVO_ATSPI_PROBE)} + args);
+    if (!probe.waitForStarted())
+        return {};
+    if (meanwhile && QTest::qWaitFor([&] { return probe.canReadLine(); }, 8000) &&
+        probe.readLine() == "ready\n")
+        meanwhile();
+    if (!QTest::qWaitFor([&] { return probe.state() == QProcess::NotRunning; }, 8000))
+        probe.kill();
+    return QString::fromUtf8(probe.readAllStandardOutput()).split(QLatin1Char('\n'));
 }
 
 QString WindowId(QWidget* window) { return QString::number(window->winId()); }
@@ -47,6 +66,9 @@ private slots:
     void windowsStayWhereTheUserPutsThem();
     void minimizedWindowsComeBack();
     void closingTheLastWindowEndsTenvo();
+    void aMessageOpensOverTheWindowPressedIn();
+    void countFieldTakesWhatPeopleType();
+    void aScreenReaderHearsTheCountAndRejections();
     void tenvoStartsOnItsTitleWindow();
 };
 
@@ -156,6 +178,80 @@ void DesktopTest::closingTheLastWindowEndsTenvo() {
     QVERIFY(Run(QStringLiteral("wmctrl"), {"-i", "-c", WindowId(main)}));
     QTRY_COMPARE(h.quits, 1);
     QTRY_VERIFY(main.isNull()); // unloaded: its contents are gone
+}
+
+// An error found by the result button opens its message over the main window, wherever the
+// user moved it, not over the odds window hidden elsewhere.
+void DesktopTest::aMessageOpensOverTheWindowPressedIn() {
+    Harness h;
+    h.navigator = std::make_unique<Navigator>(h.session); // with its own message box
+    Navigator& n = *h.navigator;
+    Road road{h};
+    Reach(road, Odds);
+    road.odds({"3", "4", "7", "abc"});
+    QWidget* main = n.form1();
+    QTRY_VERIFY(main->isActiveWindow());
+    QVERIFY(Run(QStringLiteral("wmctrl"), {"-i", "-r", WindowId(main), "-e", "0,850,700,-1,-1"}));
+    QTRY_VERIFY(main->pos().x() > 700);
+    Type(Child<QComboBox>(main, "Combo1")->lineEdit(), QStringLiteral("4"));
+    QPoint shownAt;
+    QTimer::singleShot(0, main, [&] {
+        QWidget* box = nullptr;
+        if (!QTest::qWaitFor([&] { return (box = QApplication::activeModalWidget()) != nullptr; }))
+            return;
+        if (QTest::qWaitFor([&] { return box->isActiveWindow(); }, 2000))
+            QTest::qWait(200); // placed by the window manager
+        shownAt = box->frameGeometry().center();
+        box->close();
+    });
+    Click(main, "Command1");
+    const QPoint offset = shownAt - main->frameGeometry().center();
+    QVERIFY2(
+        offset.manhattanLength() < 150,
+        qPrintable(QStringLiteral("%1,%2 from the main window").arg(offset.x()).arg(offset.y())));
+}
+
+// Typed through the X server: the arrow keys step from the count typed, and a count pasted from
+// a spreadsheet cell loses its line break.
+void DesktopTest::countFieldTakesWhatPeopleType() {
+    Harness h;
+    Navigator& n = *h.navigator;
+    Road road{h};
+    Reach(road, Main);
+    QLineEdit* count = Child<QComboBox>(n.form1(), "Combo1")->lineEdit();
+    QVERIFY(ClickAt(count, count->rect().center()));
+    QTRY_COMPARE(QApplication::focusWidget(), Child<QComboBox>(n.form1(), "Combo1"));
+    QVERIFY(Keys({"ctrl+a", "7", "Down"}));
+    QTRY_COMPARE(count->text(), QStringLiteral("8"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("5\r\n"));
+    QVERIFY(Keys({"ctrl+a", "ctrl+v", "alt+n"}));
+    QTRY_VERIFY(n.form2()->isVisible());
+    QCOMPARE(h.state().ItemCount, 5);
+    QVERIFY(h.messages.isEmpty());
+}
+
+// A screen reader hears the count field as 入力項目数 and then its number, and hears a
+// rejection as it is written into the main window.
+void DesktopTest::aScreenReaderHearsTheCountAndRejections() {
+    Harness h;
+    Road road{h};
+    Reach(road, Main);
+    QTRY_VERIFY(h.navigator->form1()->isActiveWindow());
+    QVERIFY(Keys({"ctrl+a", "3"}));
+    QTRY_COMPARE(Child<QComboBox>(h.navigator->form1(), "Combo1")->currentText(),
+                 QStringLiteral("3"));
+    const QString app = QCoreApplication::applicationName();
+    // The first question also starts the accessibility bus, which the program joins then.
+    QTRY_VERIFY_WITH_TIMEOUT(Probe({"focused", app}).contains(QStringLiteral("text|入力項目数|3")),
+                             15000);
+    const QStringList heard = Probe({"listen", "3"}, [&] {
+        Act(road, QStringLiteral("N"));
+        road.odds({"2", "3", "6"});
+        road.result(); // rejected
+    });
+    QVERIFY2(heard.contains(QStringLiteral(
+                 "notification|適切な組み合わせは存在しまん 倍率のより高いものを入力してください")),
+             qPrintable(heard.join(QLatin1Char(';'))));
 }
 
 // The program itself on this display: its title window comes up, and its close box ends it.

@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Runs a test program on a private X server (Xvfb) under a real window manager (openbox), on
-# Qt's xcb platform: what places, minimizes, closes and focuses windows there is the manager.
+# Qt's xcb platform: what places, minimizes, closes and focuses windows there is the manager. It
+# has a D-Bus session of its own, with the accessibility bus a screen reader listens on.
 set -euo pipefail
-for tool in Xvfb xdpyinfo openbox xdotool wmctrl; do
+if [ -z "${TENVO_IN_SESSION:-}" ]; then
+    status=0
+    TENVO_IN_SESSION=1 dbus-run-session -- "$0" "$@" || status=$?
+    exit "$status"
+fi
+for tool in Xvfb xdpyinfo openbox xdotool wmctrl dbus-run-session; do
     command -v "$tool" >/dev/null ||
         { echo "$tool is missing: ./dev.sh test installs it" >&2; exit 1; }
 done
@@ -46,4 +52,4 @@ for attempt in 1 2 3; do
     [ "$attempt" -lt 3 ] || exit 1
 done
 
-QT_QPA_PLATFORM=xcb "$@"
+QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$@"

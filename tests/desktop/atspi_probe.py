@@ -1,0 +1,54 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""What a screen reader learns of a program over the accessibility bus (AT-SPI).
+
+usage: atspi_probe.py focused APP     the focused objects: role|name|text, one a line
+       atspi_probe.py listen SECONDS  what shows up meanwhile: role|name, one a line, after
+                                      a line "ready"
+"""
+import sys
+
+import pyatspi
+from gi.repository import GLib
+
+
+def one_line(text):
+    return " ".join(text.split("\n"))
+
+
+def walk(node):
+    yield node
+    for i in range(node.childCount):
+        child = node.getChildAtIndex(i)
+        if child is not None:
+            yield from walk(child)
+
+
+def focused(app):
+    for program in pyatspi.Registry.getDesktop(0):
+        if program is None or program.name != app:
+            continue
+        for node in walk(program):
+            if node.getState().contains(pyatspi.STATE_FOCUSED):
+                try:
+                    text = node.queryText().getText(0, -1)
+                except NotImplementedError:
+                    text = ""
+                print(f"{node.getRoleName()}|{one_line(node.name)}|{text}")
+
+
+def listen(seconds):
+    def shown(event):
+        if event.detail1:
+            print(f"{event.source.getRoleName()}|{one_line(event.source.name)}", flush=True)
+
+    pyatspi.Registry.registerEventListener(shown, "object:state-changed:showing")
+    print("ready", flush=True)
+    GLib.timeout_add(int(seconds * 1000), pyatspi.Registry.stop)
+    pyatspi.Registry.start()
+
+
+if sys.argv[1] == "focused":
+    focused(sys.argv[2])
+else:
+    listen(float(sys.argv[2]))

@@ -75,10 +75,16 @@ std::optional<mpq_class> ExactOdds(std::string_view text) {
              ++i, --exponent)
             digits += text[i];
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        const std::string rest(text.substr(i + 1));
-        if (rest.size() > 7)
+        std::string_view rest = text.substr(i + 1);
+        const bool negativeExponent = !rest.empty() && rest.front() == '-';
+        if (!rest.empty() && (rest.front() == '-' || rest.front() == '+'))
+            rest.remove_prefix(1);
+        if (rest.empty() || rest.size() > 7 || !std::all_of(rest.begin(), rest.end(), [](char c) {
+                return std::isdigit(static_cast<unsigned char>(c));
+            }))
             return std::nullopt;
-        exponent += std::stol(rest);
+        const long written = std::stol(std::string(rest));
+        exponent += negativeExponent ? -written : written;
         i = text.size();
     }
     if (i != text.size() || digits.empty() || std::labs(exponent) > 100000)

@@ -17,10 +17,10 @@
 
 namespace tenvo {
 
-// The seed of a random test: TENVO_SEED when set, else the fixed one CI runs.
-inline unsigned TestSeed() {
-    const char* seed = std::getenv("TENVO_SEED");
-    return seed ? static_cast<unsigned>(std::strtoul(seed, nullptr, 10)) : 20261207u;
+// Where a random test's sequence starts: TENVO_RANDOM when set, else the fixed start CI runs.
+inline unsigned RandomStart() {
+    const char* start = std::getenv("TENVO_RANDOM");
+    return start ? static_cast<unsigned>(std::strtoul(start, nullptr, 10)) : 20261207u;
 }
 
 // What a press should come to: a table, a verdict without one, or a refusal.

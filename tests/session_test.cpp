@@ -110,11 +110,11 @@ void Play(Session& session, PressModel& model, RandomTyping& typing, int watched
 }
 
 TEST(Session, PricesWhatTheWindowsShowAndRefusesWhole) {
-    const unsigned seed = TestSeed();
-    RandomTyping typing{std::mt19937(seed)};
+    const unsigned start = RandomStart();
+    RandomTyping typing{std::mt19937(start)};
     constexpr int kSequences = 20000, kStepsEach = 30;
     for (int sequence = 0; sequence < kSequences; ++sequence) {
-        SCOPED_TRACE("TENVO_SEED=" + std::to_string(seed) + ", sequence " +
+        SCOPED_TRACE("TENVO_RANDOM=" + std::to_string(start) + ", sequence " +
                      std::to_string(sequence));
         Session session;
         session.loadMain();

@@ -101,17 +101,18 @@ struct Road {
 };
 
 // One step of a user, as a short script: "count 5" types the count, "odds 3 4 7" types entries
-// 1 onwards, "box 4 abc" types entry 4, "N", "calc", "result", "recalc", "profits" press those
-// buttons, "close odds" uses the odds window's close box.
+// 1 onwards, "box 4 abc" types entry 4, "N", "calc", "result", "profits" and "recalc" (in the
+// stake or profit window on screen) press those buttons, "close odds" uses the odds window's
+// close box.
 inline void Act(Road& road, const QString& step) {
     const QStringList words = step.split(QLatin1Char(' '));
     const QString& verb = words.front();
-    if (verb == QLatin1String("count"))
-        Type(Child<QComboBox>(road.n.form1(), "Combo1")->lineEdit(), words.value(1));
+    if (verb == QLatin1String("count")) // the rest of the line as it stands, blanks too
+        Type(Child<QComboBox>(road.n.form1(), "Combo1")->lineEdit(), step.mid(6));
     else if (verb == QLatin1String("odds"))
         road.type(words.mid(1));
     else if (verb == QLatin1String("box"))
-        Type(road.n.form2()->entryBox(words[1].toInt()), words.mid(2).join(QLatin1Char(' ')));
+        Type(road.n.form2()->entryBox(words[1].toInt()), step.mid(5 + words[1].size()));
     else if (verb == QLatin1String("N"))
         Click(road.n.form1(), "Command3");
     else if (verb == QLatin1String("calc"))
@@ -122,6 +123,9 @@ inline void Act(Road& road, const QString& step) {
         Click(road.n.form3(), "Command3");
     else if (verb == QLatin1String("close"))
         road.n.form2()->close();
+    else if (verb == QLatin1String("recalc"))
+        Click(road.n.form3()->isVisible() ? static_cast<QWidget*>(road.n.form3()) : road.n.form5(),
+              "Command1");
     else
         qFatal("no step %s", qPrintable(step));
 }

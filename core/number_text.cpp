@@ -57,7 +57,8 @@ struct Scanned {
     bool exact = true;
 };
 
-Scanned Scan(std::string_view s) {
+// Inlined into both readers: the Double reader is on every calculation's hot path.
+[[gnu::always_inline]] inline Scanned Scan(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size() && IsBlank(s[i]))
         ++i;

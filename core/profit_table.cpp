@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <system_error>
 
 namespace tenvo {
 namespace {
@@ -122,10 +123,13 @@ Payout PayoutOf(const Value& odds, Yen stake) {
     if (const auto* text = std::get_if<std::string>(&v)) {
         decimal = ReadDecimal(*text);
     } else {
-        // A number's exact value: a Double's binary fraction ends within 1074 places.
-        char buffer[1200];
+        // A number's exact value: a Double has at most 309 digits before the point, and its
+        // binary fraction ends within 1074 places after it.
+        char buffer[1400];
         const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, ToDouble(odds),
                                                 std::chars_format::fixed, 1074);
+        if (error != std::errc())
+            throw RuntimeError(ErrorKind::Overflow); // infinite: no Value holds one
         decimal = ReadDecimal(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
     }
     if (decimal.digits.empty() || stake == 0)

@@ -93,6 +93,16 @@ TEST(StakeTable, FailsAtTheEntryWhoseOddsRoundToZero) {
     EXPECT_EQ(state.EntryValues.at(20), Value(1.0f));
 }
 
+// The check judges only an evaluated state, and a rejection is judged once.
+TEST(ResultCheck, JudgesOnlyAnEvaluatedState) {
+    CalculationState state = Loaded(3);
+    state.OddsAverage = 3;
+    EXPECT_EQ(CheckResult(state).outcome, CheckOutcome::NotReady);
+    state.CalcReady = 1;
+    EXPECT_EQ(CheckResult(state).outcome, CheckOutcome::Rejected);
+    EXPECT_EQ(CheckResult(state).outcome, CheckOutcome::NotReady);
+}
+
 // Rounded down exactly: 115 / 100 is 1.15, though 1.15 is 1.1499... as a Double.
 TEST(CombinedOdds, RoundDownToHundredthsExactly) {
     const struct {
@@ -135,6 +145,7 @@ TEST(Payout, ExactFromTheOddsAsTyped) {
         {Value(std::string("1.745")), 4100, {7154, 1}},  // 7154.5: the even yen, exact above
         {Value(std::string("1.755")), 4100, {7196, -1}}, // 7195.5 goes up to the even yen
         {Value(std::string("1.74975")), 4000, {6999, 0}},
+        {Value(std::string("1.001")), 1100, {1101, 1}}, // 1101.1: no half, stays down
         {Value(std::string("-5")), -1700, {8500, 0}},
         {Value(std::string("-1.745")), 4100, {-7154, -1}},
         {Value("1." + many + "1"), 4000, {4000, 1}}, // past 128 bits: GMP
@@ -184,6 +195,7 @@ TEST(Money, EveryFigureAgreesWithTheStakesShown) {
         for (const Yen amount : result.amounts)
             sum += amount;
         EXPECT_EQ(result.total, sum);
+        EXPECT_EQ(ShownYen(Value(result.stakes.TotalAmount)), row.total); // binary32, shown
         EXPECT_EQ(result.payouts[i], row.payout) << row.odds[0];
         EXPECT_EQ(result.profits[i], row.payout - row.total) << row.odds[0];
         const bool losing = std::find(result.losingEntries.begin(), result.losingEntries.end(),

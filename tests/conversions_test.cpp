@@ -40,7 +40,7 @@ TEST(TextToInteger, RoundsHalfToEvenAndReadsOnlyTheNumberForm) {
         {"1E3", "1000"}, {"25e-1", "2"}, {"1e+2", "100"}, {"1e-400", "0"},
         {"00000000000000000000000000012", "12"}, {"12.000000000000000000000000001", "12"},
         // full-width forms typed with the input method on
-        {"３", "3"}, {"－２．５", "-2"}, {"＋１２", "12"}, {"　７　", "7"},
+        {"３", "3"}, {"１０", "10"}, {"－２．５", "-2"}, {"＋１２", "12"}, {"　７　", "7"},
         {"32767.5", "overflow"}, {"-32768.6", "overflow"}, {"1e400", "overflow"},
         {"", mismatch}, {"   ", mismatch}, {"abc", mismatch}, {".", mismatch}, {"1e", mismatch},
         {"1e ", mismatch}, {"1E+", mismatch}, {"２，５", mismatch}, {"1,000", mismatch},

@@ -15,9 +15,8 @@
 namespace tenvo {
 
 // Everything a bettor is shown for one press of the result button. The tables are filled only
-// when the verdict is Accepted.
-// Money is counted in whole yen: the stakes as the stake window shows them, their exact sum,
-// and each payout exactly from the odds as typed.
+// when the verdict is Accepted. Money is counted in whole yen: the stakes as the stake window
+// shows them, their exact sum, and each payout exactly from the odds as typed.
 struct PricedResult {
     using Amounts = std::array<Yen, kEntryCount>;
 

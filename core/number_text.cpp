@@ -58,7 +58,7 @@ struct Scanned {
 };
 
 // Inlined into both readers: the Double reader is on every calculation's hot path.
-[[gnu::always_inline]] inline Scanned Scan(std::string_view s) {
+[[gnu::always_inline]] inline Scanned ScanAscii(std::string_view s) {
     std::size_t i = 0;
     while (i < s.size() && IsBlank(s[i]))
         ++i;
@@ -130,13 +130,20 @@ bool FastPath(const Scanned& scanned, double& value) {
     return true;
 }
 
+// Scans a text as typed: full-width forms are read into `ascii`, which the result's body may
+// point into.
+[[gnu::always_inline]] inline Scanned Scan(std::string_view text, std::string& ascii) {
+    if (std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; }))
+        return ScanAscii(text);
+    ascii = ToAsciiForms(text);
+    return ScanAscii(ascii);
+}
+
 } // namespace
 
 double ParseDouble(std::string_view text) {
-    const bool plainAscii =
-        std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
-    const std::string ascii = plainAscii ? std::string() : ToAsciiForms(text);
-    const Scanned scanned = Scan(plainAscii ? text : std::string_view(ascii));
+    std::string ascii;
+    const Scanned scanned = Scan(text, ascii);
     double value = 0;
     if (FastPath(scanned, value))
         return scanned.negative ? -value : value;
@@ -153,10 +160,8 @@ double ParseDouble(std::string_view text) {
 }
 
 DecimalNumber ReadDecimal(std::string_view text) {
-    const bool plainAscii =
-        std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
-    const std::string ascii = plainAscii ? std::string() : ToAsciiForms(text);
-    const Scanned scanned = Scan(plainAscii ? text : std::string_view(ascii));
+    std::string ascii;
+    const Scanned scanned = Scan(text, ascii);
     DecimalNumber number{scanned.negative, {}, scanned.scale};
     // The body's digits up to the exponent; Scan has counted the fraction into the scale.
     for (const char c : scanned.body) {

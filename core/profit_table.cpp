@@ -118,6 +118,8 @@ std::int64_t FloorDivide(Wide a, Wide b) {
 } // namespace
 
 Payout PayoutOf(const Value& odds, Yen stake) {
+    if (stake == 0)
+        return {}; // an entry outside the bet: its odds are not even read
     const Value::Variant& v = odds.variant();
     DecimalNumber decimal;
     if (const auto* text = std::get_if<std::string>(&v)) {
@@ -132,7 +134,7 @@ Payout PayoutOf(const Value& odds, Yen stake) {
             throw RuntimeError(ErrorKind::Overflow); // infinite: no Value holds one
         decimal = ReadDecimal(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
     }
-    if (decimal.digits.empty() || stake == 0)
+    if (decimal.digits.empty())
         return {};
     // Odds of 10^40 and more pay more than 64 bits hold; odds below 10^-20 pay less than a yen
     // on any stake. Neither needs its powers of ten worked out.

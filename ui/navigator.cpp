@@ -148,8 +148,7 @@ void Navigator::show(QWidget* window) {
     window->show();
     // Platforms without a window stack (offscreen, minimal) cannot raise; do not ask them.
     static const bool canRaise =
-        !QGuiApplication::platformName().startsWith(QLatin1String("offscreen")) &&
-        QGuiApplication::platformName() != QLatin1String("minimal");
+        !platform.startsWith(QLatin1String("offscreen")) && platform != QLatin1String("minimal");
     if (canRaise)
         window->raise();
     window->activateWindow();

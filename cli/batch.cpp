@@ -8,11 +8,13 @@
 #include "cli/json_writer.h"
 #include "cli/line_reader.h"
 #include "cli/output.h"
+#include "cli/terminal_text.h"
 #include "core/calculation_state.h"
 
 #include <fcntl.h>
 #include <pthread.h>
 #include <sys/signalfd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -107,16 +109,15 @@ bool IsBlank(std::string_view line) {
 class StopSignals {
 public:
     StopSignals() {
-        sigset_t caught;
-        sigemptyset(&caught);
-        for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        sigemptyset(&m_caught);
+        for (const int signal : kSignals) {
             struct sigaction now {};
             sigaction(signal, nullptr, &now);
             if (now.sa_handler != SIG_IGN)
-                sigaddset(&caught, signal);
+                sigaddset(&m_caught, signal);
         }
-        pthread_sigmask(SIG_BLOCK, &caught, &m_before);
-        m_fd = ::signalfd(-1, &caught, SFD_NONBLOCK | SFD_CLOEXEC);
+        pthread_sigmask(SIG_BLOCK, &m_caught, &m_before);
+        m_fd = ::signalfd(-1, &m_caught, SFD_NONBLOCK | SFD_CLOEXEC);
     }
     ~StopSignals() {
         if (m_fd >= 0)
@@ -134,14 +135,49 @@ public:
                                                                : 0;
     }
 
+    // Opens a file to read. That may wait as long as it likes (a FIFO waits for a writer), so
+    // meanwhile the signals are let through: one that comes ends the program at once with its
+    // status. The caller has written out every answer before.
+    int open(const char* name) const {
+        struct sigaction stop {
+        }, before[std::size(kSignals)];
+        stop.sa_handler = [](int signal) { _exit(128 + signal); };
+        sigemptyset(&stop.sa_mask);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            if (sigismember(&m_caught, kSignals[i]))
+                sigaction(kSignals[i], &stop, &before[i]);
+        pthread_sigmask(SIG_UNBLOCK, &m_caught, nullptr);
+        const int fd = ::open(name, O_RDONLY | O_CLOEXEC);
+        const int error = errno;
+        pthread_sigmask(SIG_BLOCK, &m_caught, nullptr);
+        for (std::size_t i = 0; i < std::size(kSignals); ++i)
+            if (sigismember(&m_caught, kSignals[i]))
+                sigaction(kSignals[i], &before[i], nullptr);
+        errno = error;
+        return fd;
+    }
+
 private:
+    static constexpr int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+    sigset_t m_caught{};
     sigset_t m_before{};
     int m_fd = -1;
 };
 
+// Whether a descriptor reads the very file that standard output writes, as `cmd f >> f` does:
+// its answers would be read back as requests without end.
+bool IsTheOutput(int fd, std::FILE* out) {
+    struct stat input {
+    }, output{};
+    const int outFd = ::fileno(out);
+    return outFd >= 0 && ::fstat(fd, &input) == 0 && ::fstat(outFd, &output) == 0 &&
+           S_ISREG(input.st_mode) && input.st_dev == output.st_dev && input.st_ino == output.st_ino;
+}
+
 // A file as a message names it; "-" is standard input.
 std::string Named(const std::string& file) {
-    return file == "-" ? std::string("standard input") : "'" + file + "'";
+    return file == "-" ? std::string("standard input") : "'" + TerminalSafe(file) + "'";
 }
 
 } // namespace
@@ -169,9 +205,6 @@ int RunBatch(const std::vector<std::string>& files, Output& out, std::FILE* err)
     std::vector<std::string> names = files;
     if (names.empty())
         names.emplace_back("-");
-    // "-" is the standard input the program started with: a file opened while it is closed may
-    // be given its descriptor, and must not be read as it.
-    const bool standardInputOpen = ::fcntl(STDIN_FILENO, F_GETFD) != -1;
 
     // Answers go out in large writes; the reader flushes them whenever it waits for input.
     std::setvbuf(out.file(), nullptr, _IOFBF, 1 << 16);
@@ -188,13 +221,18 @@ int RunBatch(const std::vector<std::string>& files, Output& out, std::FILE* err)
     int stoppedBy = 0;
     for (const std::string& name : names) {
         const bool standardInput = name == "-";
-        if (standardInput && !standardInputOpen) {
-            cannotRead(name, EBADF);
-            continue;
-        }
-        const int fd = standardInput ? STDIN_FILENO : ::open(name.c_str(), O_RDONLY | O_CLOEXEC);
+        if (!standardInput && !out.flush())
+            break;
+        const int fd = standardInput ? STDIN_FILENO : signals.open(name.c_str());
         if (fd < 0) {
             cannotRead(name, errno);
+            continue;
+        }
+        if (IsTheOutput(fd, out.file())) {
+            std::fprintf(err, "tenvo-calc: %s is the output file\n", Named(name).c_str());
+            worsen(kUnreadable);
+            if (!standardInput)
+                ::close(fd);
             continue;
         }
         LineReader reader(fd, 64 * 1024, signals.fd());

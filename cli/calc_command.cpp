@@ -6,6 +6,7 @@
 #include "cli/calc_report.h"
 #include "cli/json_writer.h"
 #include "cli/output.h"
+#include "cli/terminal_text.h"
 #include "core/calculation_state.h"
 
 namespace tenvo {
@@ -94,7 +95,7 @@ ReadCalcCommandLine(std::span<const std::string_view> args) {
         else if (arg.starts_with("--count="))
             options.count = std::string(arg.substr(8));
         else
-            return CalcUsageError{"unknown option '" + std::string(arg) + "'"};
+            return CalcUsageError{"unknown option '" + TerminalSafe(arg) + "'"};
     }
     if (options.help || options.version)
         return options;
@@ -131,7 +132,7 @@ int RunCalcCommand(const CalcOptions& options, Output& out, std::FILE* err) {
         out.write(ToReadableText(std::get<CalcVerdict>(report)));
     }
     if (failure)
-        std::fprintf(err, "tenvo-calc: %s\n", failure->message.c_str());
+        std::fprintf(err, "tenvo-calc: %s\n", TerminalMessage(*failure).c_str());
     return failure ? 1 : 0;
 }
 

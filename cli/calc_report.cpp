@@ -3,6 +3,7 @@
 #include "cli/calc_report.h"
 
 #include "cli/json_writer.h"
+#include "cli/terminal_text.h"
 #include "core/item_count.h"
 #include "core/run_time_error.h"
 
@@ -98,7 +99,8 @@ std::string EntryTable(const PricedResult& result) {
 CalcReport PriceRequest(CalcRequest request) {
     const std::optional<Integer> count = ReadItemCount(request.count);
     if (!count)
-        return CalcFailure{"count", std::nullopt, std::nullopt, request.count, kItemCountMessage};
+        return CalcFailure{"count",       std::nullopt,      std::nullopt,
+                           request.count, kItemCountMessage, std::nullopt};
     OddsTexts odds;
     for (std::size_t k = 0; k < odds.size(); ++k)
         odds[k] = k < request.odds.size() ? std::move(request.odds[k]) : "0";
@@ -106,9 +108,15 @@ CalcReport PriceRequest(CalcRequest request) {
         CalculationState state;
         return CalcVerdict{*count, Calculate(*count, odds, state)};
     } catch (const RuntimeError& error) {
-        return CalcFailure{error.kindName(), error.number(), error.entry(), error.text(),
-                           ErrorMessage(error)};
+        return CalcFailure{error.kindName(), error.number(),      error.entry(),
+                           error.text(),     ErrorMessage(error), error};
     }
+}
+
+std::string TerminalMessage(const CalcFailure& failure) {
+    if (!failure.error)
+        return failure.message;
+    return ErrorMessage(*failure.error, TerminalSafe(failure.error->text().value_or("")));
 }
 
 void WriteJsonMembers(const CalcReport& report, JsonWriter& json) {

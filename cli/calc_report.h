@@ -4,6 +4,7 @@
 #pragma once
 
 #include "core/calculation.h"
+#include "core/run_time_error.h"
 
 #include <optional>
 #include <string>
@@ -27,7 +28,12 @@ struct CalcFailure {
     std::optional<int> entry;
     std::optional<std::string> text;
     std::string message;
+    std::optional<RuntimeError> error; // the run-time error, when it is one
 };
+
+// The failure's message for standard error: what it echoes of the input made safe to show on a
+// terminal.
+std::string TerminalMessage(const CalcFailure& failure);
 
 // A calculation that reached a verdict.
 struct CalcVerdict {

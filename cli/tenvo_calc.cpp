@@ -2,6 +2,7 @@
 // tenvo-calc: the whole calculation from the command line, for scripts and for checking figures.
 #include "cli/calc_command.h"
 #include "cli/output.h"
+#include "cli/standard_streams.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -10,6 +11,9 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    // A closed standard stream stays closed: no file or signal descriptor may pass for it.
+    if (!tenvo::HoldClosedStandardStreams())
+        return tenvo::kUnreadable;
     const std::vector<std::string_view> args(argv + 1, argv + argc);
     const auto command = tenvo::ReadCalcCommandLine(args);
     if (const auto* error = std::get_if<tenvo::CalcUsageError>(&command)) {

@@ -22,16 +22,16 @@ PricedResult PriceResult(CalculationState& state) {
     std::optional<Yen> smallestPayout;
     for (int k = 1; k <= kEntryCount; ++k) {
         const auto i = static_cast<std::size_t>(k - 1);
-        const Payout payout = AtEntry(
+        const Yen payout = AtEntry(
             k, [&] { return state.EnteredOdds.at(k).text(); },
             [&] { return PayoutOf(state.EnteredOdds.at(k), result.amounts[i]); });
-        result.payouts[i] = payout.yen;
-        result.profits[i] = payout.yen - result.total;
+        result.payouts[i] = payout;
+        result.profits[i] = payout - result.total;
         if (k > state.ItemCount)
-            continue; // not in the bet
-        if (payout.below(result.total))
+            continue;              // not in the bet
+        if (result.profits[i] < 0) // the row's own figures say it loses
             result.losingEntries.push_back(k);
-        smallestPayout = std::min(smallestPayout.value_or(payout.yen), payout.yen);
+        smallestPayout = std::min(smallestPayout.value_or(payout), payout);
         result.breakEvenTenths[i] = BreakEvenTenths(result.amounts[i], result.total);
     }
     if (smallestPayout)

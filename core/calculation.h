@@ -26,7 +26,7 @@ struct PricedResult {
     Yen total = 0;                  // the total investment: the sum of the stakes shown
     Amounts payouts{};              // what each entry pays back if it wins
     Amounts profits{};              // what each entry brings in all if it wins: payout - total
-    std::vector<int> losingEntries; // entries 1 to ItemCount whose exact payout is below the total
+    std::vector<int> losingEntries; // entries 1 to ItemCount whose payout shown is below the total
     std::optional<std::int64_t> combinedOddsHundredths; // the smallest payout over the total
     // For each entry of the bet with a positive stake, the lowest odds, in tenths, at which its
     // payout still covers the total investment; nothing for the others.

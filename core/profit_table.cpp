@@ -24,19 +24,10 @@ Wide PowerOfTen(long long n) {
     return power;
 }
 
-// q + r / d, with 0 <= r < d, rounded half to even; `side` tells where q + r / d lies from it.
-Wide RoundHalfEven(Wide q, Wide r, Wide d, int& side) {
+// q + r / d, with 0 <= r < d, rounded half to even.
+Wide RoundHalfEven(Wide q, Wide r, Wide d) {
     const Wide twice = 2 * r;
-    if (r == 0) {
-        side = 0;
-        return q;
-    }
-    if (twice > d || (twice == d && q % 2 != 0)) {
-        side = -1;
-        return q + 1;
-    }
-    side = 1;
-    return q;
+    return twice > d || (twice == d && q % 2 != 0) ? q + 1 : q;
 }
 
 Yen Narrowed(Wide value) {
@@ -51,28 +42,23 @@ bool FitsWide(const DecimalNumber& odds) {
            static_cast<long long>(odds.digits.size()) + odds.exponent <= 18;
 }
 
-Payout WidePayout(const DecimalNumber& odds, Yen stake) {
+Yen WidePayout(const DecimalNumber& odds, Yen stake) {
     Wide magnitude = 0;
     for (const char c : odds.digits)
         magnitude = magnitude * 10 + (c - '0');
     const bool negative = odds.negative != (stake < 0);
     // |stake| < 2^63 and the digits < 10^18: the product fits 127 bits.
     magnitude *= stake < 0 ? -static_cast<Wide>(stake) : static_cast<Wide>(stake);
-    Payout payout;
     Wide rounded = magnitude * PowerOfTen(odds.exponent);
     if (odds.exponent < 0) {
         const Wide divisor = PowerOfTen(-odds.exponent);
-        rounded =
-            RoundHalfEven(magnitude / divisor, magnitude % divisor, divisor, payout.exactSide);
+        rounded = RoundHalfEven(magnitude / divisor, magnitude % divisor, divisor);
     }
-    payout.yen = Narrowed(negative ? -rounded : rounded);
-    if (negative)
-        payout.exactSide = -payout.exactSide;
-    return payout;
+    return Narrowed(negative ? -rounded : rounded);
 }
 
 // The same with GMP's integers, for odds of any length.
-Payout LongPayout(const DecimalNumber& odds, Yen stake) {
+Yen LongPayout(const DecimalNumber& odds, Yen stake) {
     mpz_t product, divisor, quotient, remainder;
     mpz_inits(product, divisor, quotient, remainder, nullptr);
     mpz_set_str(product, odds.digits.c_str(), 10);
@@ -84,7 +70,6 @@ Payout LongPayout(const DecimalNumber& odds, Yen stake) {
     const unsigned long scale =
         static_cast<unsigned long>(odds.exponent < 0 ? -odds.exponent : odds.exponent);
     mpz_ui_pow_ui(divisor, 10, scale);
-    int side = 0;
     if (odds.exponent >= 0) {
         mpz_mul(quotient, product, divisor);
     } else {
@@ -92,12 +77,8 @@ Payout LongPayout(const DecimalNumber& odds, Yen stake) {
         if (mpz_sgn(remainder) != 0) {
             mpz_mul_2exp(remainder, remainder, 1);
             const int half = mpz_cmp(remainder, divisor);
-            if (half > 0 || (half == 0 && mpz_odd_p(quotient))) {
+            if (half > 0 || (half == 0 && mpz_odd_p(quotient)))
                 mpz_add_ui(quotient, quotient, 1);
-                side = -1;
-            } else {
-                side = 1;
-            }
         }
     }
     const bool fits = mpz_fits_slong_p(quotient) != 0; // Yen is a long
@@ -106,7 +87,7 @@ Payout LongPayout(const DecimalNumber& odds, Yen stake) {
     if (!fits)
         throw RuntimeError(ErrorKind::Overflow);
     const bool negative = odds.negative != (stake < 0);
-    return {negative ? -magnitude : magnitude, negative ? -side : side};
+    return negative ? -magnitude : magnitude;
 }
 
 // Floor and ceiling of a / b for b > 0.
@@ -117,9 +98,9 @@ std::int64_t FloorDivide(Wide a, Wide b) {
 
 } // namespace
 
-Payout PayoutOf(const Value& odds, Yen stake) {
+Yen PayoutOf(const Value& odds, Yen stake) {
     if (stake == 0)
-        return {}; // an entry outside the bet: its odds are not even read
+        return 0; // an entry outside the bet: its odds are not even read
     const Value::Variant& v = odds.variant();
     DecimalNumber decimal;
     if (const auto* text = std::get_if<std::string>(&v)) {
@@ -135,16 +116,14 @@ Payout PayoutOf(const Value& odds, Yen stake) {
         decimal = ReadDecimal(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
     }
     if (decimal.digits.empty())
-        return {};
+        return 0;
     // Odds of 10^40 and more pay more than 64 bits hold; odds below 10^-20 pay less than a yen
     // on any stake. Neither needs its powers of ten worked out.
     const long long order = static_cast<long long>(decimal.digits.size()) + decimal.exponent;
     if (order > 40)
         throw RuntimeError(ErrorKind::Overflow);
-    if (order < -20) {
-        const int side = decimal.negative != (stake < 0) ? -1 : 1;
-        return {0, side};
-    }
+    if (order < -20)
+        return 0;
     return FitsWide(decimal) ? WidePayout(decimal, stake) : LongPayout(decimal, stake);
 }
 
@@ -153,7 +132,7 @@ Yen ShownYen(const Value& amount) {
     const double value = ToDouble(amount);
     if (value == std::nearbyint(value) && std::fabs(value) < 1e7)
         return static_cast<Yen>(value);
-    return PayoutOf(Value(ToText(amount)), 1).yen;
+    return PayoutOf(Value(ToText(amount)), 1);
 }
 
 std::optional<std::int64_t> BreakEvenTenths(Yen stake, Yen total) {

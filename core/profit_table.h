@@ -17,20 +17,10 @@ using Yen = std::int64_t;
 // The text a box shows for an amount: its digits, "-" first when it is negative.
 inline std::string ToText(Yen amount) { return std::to_string(amount); }
 
-// A payout in whole yen, and on which side of it the exact payout lies.
-struct Payout {
-    Yen yen = 0;
-    int exactSide = 0; // -1: the exact payout is below `yen`, 0: it is `yen`, 1: above
-
-    // Whether the exact payout falls short of an amount.
-    bool below(Yen amount) const { return yen < amount || (yen == amount && exactSide < 0); }
-    bool operator==(const Payout&) const = default;
-};
-
 // The odds times a stake in yen, computed exactly and rounded half to even to whole yen where it
 // has a fraction. Odds typed as text count as the decimal written, however many digits it has;
 // odds held as a number count as its exact value. Overflow beyond 64 bits.
-Payout PayoutOf(const Value& odds, Yen stake);
+Yen PayoutOf(const Value& odds, Yen stake);
 
 // An amount as the windows show it, in whole yen (an amount shown with a fraction is rounded
 // half to even).

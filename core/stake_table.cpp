@@ -31,6 +31,8 @@ StakeTable ComputeStakeTable(CalculationState& state) {
         AtEntry(
             i, [&] { return state.EnteredOdds.at(i).text(); },
             [&] {
+                if (o < 0)
+                    throw RuntimeError(ErrorKind::NegativeOdds); // no stake can be negative
                 const Single ratio =
                     CheckedDivide(static_cast<Single>(state.OddsMax), static_cast<Single>(o));
                 state.EntryValues.put(i, Value(ratio));

@@ -21,7 +21,8 @@ Single RoundStakeUp(Single r);
 
 // Prices entries 1 to ItemCount: their odds texts go to EnteredOdds, their stakes (in
 // thousands) replace them in EntryValues, entries above ItemCount are reset to the Integer 0,
-// and the total goes to TotalStake. Stops at the first failing entry with a RuntimeError.
+// and the total goes to TotalStake. Stops at the first failing entry with a RuntimeError: odds
+// that round to 0 divide by zero, and odds below 0 are refused, as no stake can be negative.
 StakeTable ComputeStakeTable(CalculationState& state);
 
 } // namespace tenvo

@@ -149,22 +149,10 @@ INSTANTIATE_TEST_SUITE_P(
                      List({"6999", "7000", "7600"}, "0") +
                      R"(,"losing_entries":[1],"combined_odds":"0.99","breakeven_odds":)" +
                      Nulls(R"(["1.8","3.5","7.0")") + "}"},
-        // Negative odds price a negative stake, and the total with it; a stake that is not
-        // positive has no break-even odds.
-        JsonCase{"NegativeOddsArePriced", "-- -1 10", 0,
-                 R"({"count":2,"outcome":"accepted","average":"4.5","stakes":)" +
-                     List({"-10000", "1000"}, "0") + R"(,"total":"-9000","profits":)" +
-                     List({"19000", "19000"}, "9000") + R"(,"payouts":)" +
-                     List({"10000", "10000"}, "0") +
-                     R"(,"losing_entries":[],"combined_odds":"-1.12","breakeven_odds":)" +
-                     Nulls(R"([null,"-9.0")") + "}"},
-        JsonCase{"NoBreakEvenForANegativeStake", "-- -5 8 9", 0,
-                 R"({"count":3,"outcome":"accepted","average":"4","stakes":)" +
-                     List({"-1700", "1200", "1000"}, "0") + R"(,"total":"500","profits":)" +
-                     List({"8000", "9100", "8500"}, "-500") + R"(,"payouts":)" +
-                     List({"8500", "9600", "9000"}, "0") +
-                     R"(,"losing_entries":[],"combined_odds":"17.00","breakeven_odds":)" +
-                     Nulls(R"([null,"0.5","0.5")") + "}"},
+        // No stake can be negative: odds below 0 are refused where they would be priced.
+        JsonCase{"NegativeOddsStopThePricing", "-- 10 10 10 -2", 1,
+                 R"({"error":{"kind":"negative-odds","number":null,"entry":4,"text":"-2",)"
+                 R"("message":"倍率には 0 より大きい数を入力してください。\n(4) の倍率「-2」"}})"},
         JsonCase{"CountRoundsAndUnusedOddsAreNotRead", "--count=2.5 1 1 junk", 0,
                  R"({"count":2,"outcome":"rejected","average":"1",)" + kMessages},
         JsonCase{"Rejected", "1.5 2.5 3.5 10", 0,

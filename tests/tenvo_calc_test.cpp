@@ -3,6 +3,7 @@
 // and files.
 #include "run_process.h"
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -68,6 +69,7 @@ TEST(Calc, StatusAndStreams) {
     const std::string card = testing::TempDir() + "tenvo_calc_card.jsonl";
     std::ofstream(card) << requests << "\n";
     const std::string stdinClosed = "tenvo-calc: cannot read standard input: Bad file descriptor\n";
+    const std::string looped = testing::TempDir() + "tenvo_calc_looped.jsonl";
     const struct {
         std::string command;
         int status;
@@ -86,6 +88,20 @@ TEST(Calc, StatusAndStreams) {
         {calc + "--version >/dev/full", 3, "", writeError + "No space left on device\n"},
         {calc + "--batch >/dev/full", 3, "", writeError + "No space left on device\n"},
         {calc + "--json 3 4 7 >&-", 3, "", writeError + "Bad file descriptor\n"},
+        // A closed standard output stays closed, whatever the program opens.
+        {calc + "3 4 7 >&-", 3, "", writeError + "Bad file descriptor\n"},
+        {calc + "--batch >&-", 3, "", writeError + "Bad file descriptor\n"},
+        // What is echoed from the input cannot command the terminal.
+        {calc + "\"$(printf '\\033]0;x\\0073')\" 4", 1, "",
+         "tenvo-calc: 実行時エラー '13':\n型が一致しません。\n(1) の倍率「\\x1b]0;x\\x073」\n"},
+        {calc + "--\"$(printf '\\342\\200\\256')\"x", 2, "",
+         "tenvo-calc: unknown option '--\\u202ex'\n"},
+        {calc + "--batch \"$(printf 'a\\233b')\"", 2, "",
+         "tenvo-calc: cannot read 'a\\x9bb': No such file or directory\n"},
+        // A file that is the output is not read: its answers would be read back without end.
+        {"{ ulimit -f 100; cp " + card + " " + looped + "; " + calc + "--batch " + looped + " >>" +
+             looped + "; }",
+         2, "", "tenvo-calc: '" + looped + "' is the output file\n"},
         // "-" is the standard input the program started with, even when a file takes its place.
         {"{ " + calc + "--batch " + card + " - <&-; }", 2, R"({"line":1,"count":3,)", stdinClosed},
         {"{ " + calc + "--batch - " + card + " <&-; }", 2, R"({"line":1,"count":3,)", stdinClosed},
@@ -157,6 +173,56 @@ TEST(CalcBatch, ASignalStopsTheRunBetweenLines) {
         for (long long number = 1; std::getline(lines, answer); ++number)
             ASSERT_EQ(answer.rfind(R"({"line":)" + std::to_string(number) + ",", 0), 0u) << number;
     }
+}
+
+// A FIFO that nobody opens for writing holds the run in open(); the signals still end it at
+// once, every answer before it written whole.
+TEST(CalcBatch, ASignalEndsTheWaitForAFifo) {
+    const std::string card = testing::TempDir() + "tenvo_fifo_card.jsonl";
+    const std::string fifo = testing::TempDir() + "tenvo_fifo_" + std::to_string(getpid());
+    std::ofstream(card) << R"({"odds": ["3", "4", "7"]})"
+                        << "\n";
+    unlink(fifo.c_str());
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        int out[2];
+        ASSERT_EQ(pipe(out), 0);
+        const pid_t child = fork();
+        if (child == 0) {
+            dup2(out[1], STDOUT_FILENO);
+            close(out[0]);
+            close(out[1]);
+            execl(TENVO_CALC_PATH, "tenvo-calc", "--batch", card.c_str(), fifo.c_str(),
+                  static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        close(out[1]);
+        std::string answers;
+        char buffer[4096];
+        ssize_t n;
+        while (answers.find('\n') == std::string::npos &&
+               (n = read(out[0], buffer, sizeof buffer)) > 0)
+            answers.append(buffer, static_cast<std::size_t>(n));
+        usleep(100 * 1000); // in open() by now
+        kill(child, signal);
+        int status = 0;
+        for (int waited = 0; waitpid(child, &status, WNOHANG) == 0; ++waited) {
+            if (waited == 50) { // 5 s: still waiting
+                kill(child, SIGKILL);
+                waitpid(child, &status, 0);
+                break;
+            }
+            usleep(100 * 1000);
+        }
+        while ((n = read(out[0], buffer, sizeof buffer)) > 0)
+            answers.append(buffer, static_cast<std::size_t>(n));
+        close(out[0]);
+        ASSERT_TRUE(WIFEXITED(status)) << signal;
+        EXPECT_EQ(WEXITSTATUS(status), 128 + signal);
+        EXPECT_EQ(answers.rfind(R"({"line":1,"count":3,"outcome":"accepted")", 0), 0u);
+        EXPECT_EQ(std::count(answers.begin(), answers.end(), '\n'), 1);
+    }
+    unlink(fifo.c_str());
 }
 
 // Nesting far beyond the bound, on a small stack: the line is answered, and so is the next.

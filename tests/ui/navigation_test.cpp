@@ -305,6 +305,10 @@ void NavigationTest::errorLandsOnTheBoxToFix_data() {
     QTest::newRow("odds that round to 0, found by the result button")
         << "3" << QStringList{"7", "0.4", "7"} << true << 2
         << QStringLiteral("実行時エラー '11':\n0 で除算しました。\n(2) の倍率「0.4」");
+    // No stake can be negative: odds below 0 are refused where they would be priced.
+    QTest::newRow("odds below 0, found by the result button")
+        << "4" << QStringList{"10", "10", "10", "-2"} << true << 4
+        << QStringLiteral("倍率には 0 より大きい数を入力してください。\n(4) の倍率「-2」");
 }
 
 void NavigationTest::errorLandsOnTheBoxToFix() {

@@ -4,6 +4,7 @@
 
 usage: batch_bench.py TENVO_CALC [REQUESTS] [SAMPLE]
        batch_bench.py TENVO_CALC --against OTHER_TENVO_CALC [REQUESTS] [ROUNDS]
+       batch_bench.py TENVO_CALC --budget-against [REQUESTS] [ROUNDS]
 
 Feeds REQUESTS (default 100000) generated requests of 20 entries each (one-decimal odds, about
 one in a hundred with an unreadable odds text and one in a thousand that is not JSON) to
@@ -13,6 +14,9 @@ one in a hundred with an unreadable odds text and one in a thousand that is not 
 With --against, the two programs take turns on the same input for ROUNDS (default 7) rounds,
 so that both meet the same load of a shared machine; it prints each one's median rate and
 their ratio.
+
+With --budget-against, one program takes turns on the same requests with a budget of 100000
+yen added to each and without one.
 """
 import json
 import random
@@ -23,7 +27,7 @@ import tempfile
 import time
 
 
-def requests(n, rng):
+def requests(n, rng, budget=None):
     for i in range(n):
         odds = [f"{rng.uniform(1.5, 80.0):.1f}" for _ in range(20)]
         if i % 100 == 37:
@@ -31,7 +35,10 @@ def requests(n, rng):
         if i % 1000 == 500:
             yield "{not json\n"
             continue
-        yield json.dumps({"id": i, "count": "20", "odds": odds}) + "\n"
+        request = {"id": i, "count": "20", "odds": odds}
+        if budget:
+            request["budget"] = budget
+        yield json.dumps(request) + "\n"
 
 
 def run_batch(calc, feed):
@@ -51,19 +58,22 @@ def run_batch(calc, feed):
         return seconds, count, int(peak.read().split()[-1])
 
 
-def against(calc, other, n, rounds, feed):
-    rates = {calc: [], other: []}
+def against(runs, n, rounds):
+    """runs: two (name, program, feed) in the order they take turns; the ratio is the second's
+    rate over the first's."""
+    rates = {name: [] for name, _, _ in runs}
     for _ in range(rounds):
-        for program in (other, calc):
+        for name, program, feed in runs:
             seconds, answers, _ = run_batch(program, feed)
-            assert answers == n, f"{program}: {answers} answers to {n} requests"
-            rates[program].append(n / seconds)
-    medians = {program: statistics.median(values) for program, values in rates.items()}
-    for program in (other, calc):
-        low, high = min(rates[program]), max(rates[program])
-        print(f"{program}: median {medians[program]:,.0f} requests/s "
+            assert answers == n, f"{name}: {answers} answers to {n} requests"
+            rates[name].append(n / seconds)
+    medians = {name: statistics.median(values) for name, values in rates.items()}
+    for name, _, _ in runs:
+        low, high = min(rates[name]), max(rates[name])
+        print(f"{name}: median {medians[name]:,.0f} requests/s "
               f"(from {low:,.0f} to {high:,.0f} over {rounds} rounds)")
-    print(f"ratio {calc} / {other}: {medians[calc] / medians[other]:.3f}")
+    (first, _, _), (second, _, _) = runs
+    print(f"ratio {second} / {first}: {medians[second] / medians[first]:.3f}")
 
 
 def main():
@@ -73,15 +83,23 @@ def main():
         at = args.index("--against")
         other = args[at + 1]
         del args[at:at + 2]
+    with_budget = "--budget-against" in args
+    if with_budget:
+        args.remove("--budget-against")
     calc = args[0]
     n = int(args[1]) if len(args) > 1 else 100000
-    rng = random.Random(20261206)
-    lines = list(requests(n, rng))
-    with tempfile.TemporaryFile("w+") as feed:
+    rounds = int(args[2]) if len(args) > 2 else 7
+    lines = list(requests(n, random.Random(20261206)))
+    with tempfile.TemporaryFile("w+") as feed, tempfile.TemporaryFile("w+") as budgets:
         feed.writelines(lines)
         feed.flush()
         if other:
-            against(calc, other, n, int(args[2]) if len(args) > 2 else 7, feed)
+            against([(other, other, feed), (calc, calc, feed)], n, rounds)
+            return
+        if with_budget:
+            budgets.writelines(requests(n, random.Random(20261206), budget="100000"))
+            budgets.flush()
+            against([("no amount", calc, feed), ("budget 100000", calc, budgets)], n, rounds)
             return
         batch_seconds, answers, batch_peak = run_batch(calc, feed)
     assert answers == n, f"{answers} answers to {n} requests"

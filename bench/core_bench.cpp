@@ -2,6 +2,7 @@
 // The core's speed: a whole 20-entry calculation, and text conversion alone.
 #include "core/calculation.h"
 #include "core/number_text.h"
+#include "core/spread.h"
 
 #include <benchmark/benchmark.h>
 
@@ -28,6 +29,34 @@ void WholeCalculation(benchmark::State& run) {
     }
 }
 BENCHMARK(WholeCalculation);
+
+// Spreading an amount over 20 entries, the stakes alone: a budget, a payout, a profit.
+void SpreadOver20(benchmark::State& run) {
+    std::vector<DecimalNumber> odds;
+    for (const std::string& text : kOdds)
+        odds.push_back(ReadDecimal(text));
+    const Spread spread{static_cast<SpreadBy>(run.range(0)), run.range(1)};
+    for (auto _ : run)
+        benchmark::DoNotOptimize(SpreadStakes(spread, odds));
+}
+BENCHMARK(SpreadOver20)
+    ->ArgNames({"by", "yen"})
+    ->Args({static_cast<int>(SpreadBy::Budget), 100'000})
+    ->Args({static_cast<int>(SpreadBy::Budget), 1'000'000'000})
+    ->Args({static_cast<int>(SpreadBy::Payout), 100'000})
+    ->Args({static_cast<int>(SpreadBy::Profit), 10'000})
+    ->Args({static_cast<int>(SpreadBy::Profit), 1'000'000'000});
+
+// The whole calculation with a budget spread, as tenvo-calc makes it for such a request.
+void WholeCalculationWithABudget(benchmark::State& run) {
+    CalculationState state;
+    const Spread budget{SpreadBy::Budget, 100'000};
+    for (auto _ : run) {
+        const PricedResult result = Calculate(20, kOdds, state, budget);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(WholeCalculationWithABudget);
 
 // The copy a window makes before each press, so that a failing press changes nothing.
 void StateCopy(benchmark::State& run) {

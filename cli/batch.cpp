@@ -58,6 +58,19 @@ CalcRequest ReadRequest(JsonValue& json) {
     if (count && !IsFigure(*count))
         throw BadRequest{"\"count\" must be a text or a number"};
     request.count = count ? std::move(count->text) : std::to_string(request.odds.size());
+    for (int by = 0; by < static_cast<int>(std::size(kSpreadNames)); ++by) {
+        const std::string name = kSpreadNames[by];
+        JsonValue* amount = json.find(name);
+        if (!amount)
+            continue;
+        if (request.spread)
+            throw BadRequest{"\"" +
+                             std::string(kSpreadNames[static_cast<int>(request.spread->by)]) +
+                             "\" and \"" + name + "\" cannot both be given: choose one"};
+        if (!IsFigure(*amount))
+            throw BadRequest{"\"" + name + "\" must be a text or a number"};
+        request.spread = SpreadText{static_cast<SpreadBy>(by), std::move(amount->text)};
+    }
     return request;
 }
 

@@ -2,6 +2,8 @@
 // tenvo-calc's command line: what it asks for, and carrying it out.
 #pragma once
 
+#include "cli/calc_report.h"
+
 #include <cstdio>
 #include <optional>
 #include <span>
@@ -24,6 +26,7 @@ enum CalcStatus : int {
 
 struct CalcOptions {
     std::optional<std::string> count;
+    std::optional<SpreadText> spread; // --budget, --payout or --profit
     bool json = false;
     bool batch = false;
     bool help = false;

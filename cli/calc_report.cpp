@@ -94,6 +94,13 @@ std::string EntryTable(const PricedResult& result) {
     return table;
 }
 
+CalcFailure AmountFailure(const std::string& amount, const SpreadRefusal& refusal) {
+    return {"amount", std::nullopt, std::nullopt, amount, refusal.message, std::nullopt};
+}
+
+const char* NameOf(SpreadBy by) { return kSpreadNames[static_cast<int>(by)]; }
+const char* JapaneseNameOf(SpreadBy by) { return kSpreadJapaneseNames[static_cast<int>(by)]; }
+
 } // namespace
 
 CalcReport PriceRequest(CalcRequest request) {
@@ -101,12 +108,22 @@ CalcReport PriceRequest(CalcRequest request) {
     if (!count)
         return CalcFailure{"count",       std::nullopt,      std::nullopt,
                            request.count, kItemCountMessage, std::nullopt};
+    std::optional<Spread> spread;
+    if (request.spread) {
+        auto read = ReadSpread(request.spread->by, request.spread->amount, *count);
+        if (const auto* refusal = std::get_if<SpreadRefusal>(&read))
+            return AmountFailure(request.spread->amount, *refusal);
+        spread = std::get<Spread>(read);
+    }
     OddsTexts odds;
     for (std::size_t k = 0; k < odds.size(); ++k)
         odds[k] = k < request.odds.size() ? std::move(request.odds[k]) : "0";
     try {
         CalculationState state;
-        return CalcVerdict{*count, Calculate(*count, odds, state)};
+        PricedResult result = Calculate(*count, odds, state, spread);
+        if (result.refusal)
+            return AmountFailure(request.spread->amount, *result.refusal);
+        return CalcVerdict{*count, std::move(result)};
     } catch (const RuntimeError& error) {
         return CalcFailure{error.kindName(), error.number(),      error.entry(),
                            error.text(),     ErrorMessage(error), error};
@@ -136,8 +153,19 @@ void WriteJsonMembers(const CalcReport& report, JsonWriter& json) {
     case CheckOutcome::Accepted:
         json.key("outcome").string("accepted");
         json.key("average").string(result.verdict.averageText);
+        if (result.spread) {
+            json.key("spread").beginObject();
+            json.key("by").string(NameOf(result.spread->by));
+            json.key("amount").string(ToText(result.spread->amount));
+            json.endObject();
+        }
         json.key("stakes").strings(Texts(result.amounts));
         json.key("total").string(ToText(result.total));
+        if (result.spread) {
+            json.key("guaranteed_payout").string(ToText(result.guaranteedPayout));
+            if (result.spread->by == SpreadBy::Budget)
+                json.key("unspent").string(ToText(result.unspent));
+        }
         json.key("profits").strings(Texts(result.profits));
         json.key("payouts").strings(Texts(result.payouts));
         json.key("losing_entries").numbers(result.losingEntries);
@@ -166,8 +194,17 @@ std::string ToReadableText(const CalcVerdict& verdict) {
                       result.verdict.averageText + "\n";
     switch (result.verdict.outcome) {
     case CheckOutcome::Accepted: {
-        out += "判定 受理\n\n" + EntryTable(result);
+        out += "判定 受理\n";
+        if (result.spread)
+            out += std::string("配分 ") + JapaneseNameOf(result.spread->by) + " " +
+                   ToText(result.spread->amount) + "\n";
+        out += "\n" + EntryTable(result);
         out += "投資合計金額 " + ToText(result.total) + "\n";
+        if (result.spread) {
+            out += "最低払戻額 " + ToText(result.guaranteedPayout) + "\n";
+            if (result.spread->by == SpreadBy::Budget)
+                out += "残り " + ToText(result.unspent) + "\n";
+        }
         out += "合成オッズ " + CombinedOddsText(result).value_or("-") + "\n";
         break;
     }

@@ -15,13 +15,27 @@ namespace tenvo {
 
 class JsonWriter;
 
-// What was typed: the count field and the odds of entries 1 onwards (at most 20).
+// An amount to spread, as typed, and what it is.
+struct SpreadText {
+    SpreadBy by;
+    std::string amount;
+};
+
+// The names of a spread: for scripts ("budget", "payout", "profit") and for people (予算, 払戻額,
+// 儲け額); each of them for SpreadBy in its order.
+inline constexpr const char* kSpreadNames[] = {"budget", "payout", "profit"};
+inline constexpr const char* kSpreadJapaneseNames[] = {"予算", "払戻額", "儲け額"};
+
+// What was typed: the count field, the odds of entries 1 onwards (at most 20), and an amount
+// to spread, if any.
 struct CalcRequest {
     std::string count;
     std::vector<std::string> odds;
+    std::optional<SpreadText> spread;
 };
 
-// A calculation that stopped: a run-time error, or a count outside 1 to 20 ("count").
+// A calculation that stopped: a run-time error, a count outside 1 to 20 ("count"), or an amount
+// that cannot be spread ("amount").
 struct CalcFailure {
     std::string kind;
     std::optional<int> number;
@@ -43,8 +57,8 @@ struct CalcVerdict {
 
 using CalcReport = std::variant<CalcVerdict, CalcFailure>;
 
-// The count read as the main window reads it, then the whole calculation; boxes beyond the odds
-// given read "0", as the odds boxes do when the window opens.
+// The count read as the main window reads it, and the amount to spread, then the whole
+// calculation; boxes beyond the odds given read "0", as the odds boxes do when the window opens.
 CalcReport PriceRequest(CalcRequest request);
 
 // The members of the JSON answer, into an object the writer has begun; its strings are the

@@ -5,6 +5,7 @@
 #include "core/calculation_state.h"
 #include "core/profit_table.h"
 #include "core/result_check.h"
+#include "core/spread.h"
 #include "core/stake_table.h"
 
 #include <array>
@@ -15,8 +16,9 @@
 namespace tenvo {
 
 // Everything a bettor is shown for one press of the result button. The tables are filled only
-// when the verdict is Accepted. Money is counted in whole yen: the stakes as the stake window
-// shows them, their exact sum, and each payout exactly from the odds as typed.
+// when the verdict is Accepted, and the stakes were not refused a spread. Money is counted in
+// whole yen: the stakes as the stake window shows them (or as spread), their exact sum, and each
+// payout exactly from the odds as typed.
 struct PricedResult {
     using Amounts = std::array<Yen, kEntryCount>;
 
@@ -31,19 +33,25 @@ struct PricedResult {
     // For each entry of the bet with a positive stake, the lowest odds, in tenths, at which its
     // payout still covers the total investment; nothing for the others.
     std::array<std::optional<std::int64_t>, kEntryCount> breakEvenTenths{};
+    Yen guaranteedPayout = 0; // the least payout of the entries in the bet
+
+    std::optional<Spread> spread;         // how the stakes were spread; none: 1000 on the longest
+    std::optional<SpreadRefusal> refusal; // why the spread found no stakes; the money stays 0
+    Yen unspent = 0;                      // for a budget: what the stakes leave of it
 
     bool accepted() const { return verdict.outcome == CheckOutcome::Accepted; }
     bool operator==(const PricedResult&) const = default;
 };
 
 // The result button on an evaluated state: CheckResult, and when it accepts, ComputeStakeTable
-// and the money of every entry. Stops at the first failing step with a RuntimeError,
-// what was written so far kept, as each step does.
-PricedResult PriceResult(CalculationState& state);
+// and the money of every entry, its stakes spread as asked when a spread is given. Stops at the
+// first failing step with a RuntimeError, what was written so far kept, as each step does.
+PricedResult PriceResult(CalculationState& state, const std::optional<Spread>& spread = {});
 
 // The whole road on a fresh state: the entry arrays the main window makes, the count, the odds
 // window's EvaluateOdds on the twenty texts, then PriceResult. `state` ends as the road leaves
 // it, also when a step fails.
-PricedResult Calculate(Integer count, const OddsTexts& odds, CalculationState& state);
+PricedResult Calculate(Integer count, const OddsTexts& odds, CalculationState& state,
+                       const std::optional<Spread>& spread = {});
 
 } // namespace tenvo

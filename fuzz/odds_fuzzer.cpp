@@ -2,6 +2,7 @@
 // libFuzzer target: arbitrary bytes as the count and twenty odds texts, through every
 // calculation. Each input must end in figures or a run-time error, and the figures must hold.
 #include "core/calculation.h"
+#include "core/item_count.h"
 #include "core/number_text.h"
 #include "core/profit_table.h"
 #include "core/run_time_error.h"
@@ -13,6 +14,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -99,11 +101,11 @@ std::optional<mpq_class> ExactOdds(std::string_view text) {
 // Money in whole yen: the total is the sum of the stakes shown, each payout the exact product
 // of the odds as typed and the stake, rounded half to even, each profit the payout less the
 // total; the losing entries, the combined odds and the break-even odds agree with them.
-void CheckMoney(const CalculationState& state, const PricedResult& result) {
+void CheckMoney(const CalculationState& state, const PricedResult& result, bool spread) {
     Yen sum = 0;
     for (int k = 1; k <= kEntryCount; ++k) {
         const Yen amount = result.amounts[k - 1];
-        Require(ToText(amount) == ToText(result.stakes.EntryAmounts[k - 1]),
+        Require(spread || ToText(amount) == ToText(result.stakes.EntryAmounts[k - 1]),
                 "a stake in yen is the amount shown");
         Require(amount >= 0, "no stake is negative");
         sum += amount;
@@ -144,6 +146,7 @@ void CheckMoney(const CalculationState& state, const PricedResult& result) {
     if (result.total == 0) {
         Require(!result.combinedOddsHundredths, "no combined odds without a total");
     } else if (smallest) {
+        Require(result.guaranteedPayout == *smallest, "the guaranteed payout is the least one");
         mpq_class combined(mpz_class(*smallest) * 100, mpz_class(result.total));
         combined.canonicalize(); // the total may be negative
         const std::int64_t hundredths = *result.combinedOddsHundredths;
@@ -152,27 +155,100 @@ void CheckMoney(const CalculationState& state, const PricedResult& result) {
     }
 }
 
+// A spread's stakes are the best there are: the target is met, 100 yen less on any one stake
+// misses it (for a budget: lowers the guaranteed payout), and for a budget a higher guaranteed
+// payout costs more than the budget.
+void CheckSpread(const CalculationState& state, const PricedResult& result, const Spread& spread) {
+    if (result.refusal) {
+        Require(spread.by == SpreadBy::Profit, "only a profit can find no stakes");
+        return;
+    }
+    std::vector<mpq_class> odds;
+    for (int k = 1; k <= state.ItemCount; ++k) {
+        const std::optional<std::string> text = state.EnteredOdds.at(k).text();
+        const std::optional<mpq_class> exact = text ? ExactOdds(*text) : std::nullopt;
+        if (!exact)
+            return; // a form this reader does not take
+        odds.push_back(*exact);
+        const Yen stake = result.amounts[static_cast<std::size_t>(k - 1)];
+        Require(stake >= 100 && stake % 100 == 0, "a spread stake is a multiple of 100");
+    }
+    const auto least = [&](const std::vector<Yen>& stakes) {
+        mpq_class payout = odds[0] * stakes[0];
+        for (std::size_t i = 1; i < odds.size(); ++i)
+            payout = std::min(payout, mpq_class(odds[i] * stakes[i]));
+        return payout;
+    };
+    const auto meets = [&](const std::vector<Yen>& stakes) {
+        Yen total = 0;
+        for (const Yen stake : stakes)
+            total += stake;
+        switch (spread.by) {
+        case SpreadBy::Budget:
+            return total <= spread.amount;
+        case SpreadBy::Payout:
+            return least(stakes) >= spread.amount;
+        case SpreadBy::Profit:
+            break;
+        }
+        return least(stakes) - total >= spread.amount;
+    };
+    const std::vector<Yen> stakes(result.amounts.begin(), result.amounts.begin() + odds.size());
+    Require(meets(stakes), "the spread meets its target");
+    const mpq_class guaranteed = least(stakes);
+    for (std::size_t i = 0; i < stakes.size(); ++i) {
+        if (stakes[i] == 100)
+            continue;
+        std::vector<Yen> less = stakes;
+        less[i] -= 100;
+        Require(spread.by == SpreadBy::Budget ? least(less) < guaranteed : !meets(less),
+                "100 yen less on any stake misses the target");
+    }
+    if (spread.by == SpreadBy::Budget) {
+        Yen raised = result.total;
+        for (std::size_t i = 0; i < stakes.size(); ++i)
+            raised += odds[i] * stakes[i] == guaranteed ? 100 : 0;
+        Require(raised > spread.amount, "a higher guaranteed payout costs more than the budget");
+        Require(result.unspent == spread.amount - result.total, "the unspent is what is left");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    // Line 1 is the count, lines 2 to 21 the odds; missing boxes hold their initial "0".
+    // Line 1 is the count, lines 2 to 21 the odds; missing boxes hold their initial "0". Line
+    // 22, when there is one, asks for a spread: "b", "p" or "r" (budget, payout, profit) and an
+    // amount.
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> lines;
-    for (std::size_t start = 0; start <= input.size() && lines.size() < 21;) {
+    for (std::size_t start = 0; start <= input.size() && lines.size() < 22;) {
         const std::size_t end = std::min(input.find('\n', start), input.size());
         lines.emplace_back(input.substr(start, end - start));
         start = end + 1;
     }
     OddsTexts texts;
     texts.fill("0");
-    for (std::size_t k = 1; k < lines.size(); ++k)
+    for (std::size_t k = 1; k < lines.size() && k <= texts.size(); ++k)
         texts[k - 1] = lines[k];
     for (const std::string& line : lines)
         CheckRoundTrip(line);
 
+    std::optional<Spread> spread;
+    if (lines.size() == 22 && !lines[21].empty()) {
+        const char* kinds = "bpr";
+        const char* kind = std::strchr(kinds, lines[21][0]);
+        const std::optional<Integer> count = ReadItemCount(lines.front());
+        if (kind && *kind && count) {
+            const auto read = ReadSpread(static_cast<SpreadBy>(kind - kinds),
+                                         std::string_view(lines[21]).substr(1), *count);
+            if (const auto* asked = std::get_if<Spread>(&read))
+                spread = *asked;
+        }
+    }
+
     CalculationState state;
     try {
-        const PricedResult result = Calculate(ToInteger(lines.front()), texts, state);
+        const PricedResult result = Calculate(ToInteger(lines.front()), texts, state, spread);
         const CheckOutcome outcome = result.verdict.outcome;
         Require(outcome != CheckOutcome::NotReady, "a completed evaluation is judged");
         Require(state.CalcReady == (outcome == CheckOutcome::Rejected ? 0 : 1),
@@ -182,7 +258,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(state.ItemCount >= 1 && state.ItemCount <= kEntryCount,
                 "only a count of 1 to 20 can be priced");
         CheckStakes(state, result.stakes);
-        CheckMoney(state, result);
+        if (spread) {
+            CheckSpread(state, result, *spread);
+            if (result.refusal)
+                return 0;
+        }
+        CheckMoney(state, result, spread.has_value());
     } catch (const RuntimeError& error) {
         Require(error.number() == 6 || error.number() == 11 || error.number() == 13 ||
                     (error.kind() == ErrorKind::NegativeOdds && !error.number()),

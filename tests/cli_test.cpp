@@ -174,6 +174,35 @@ INSTANTIATE_TEST_SUITE_P(
         JsonCase{"ZeroOddsFoundWhilePricing", "7 7 0.4", 1,
                  R"({"error":{"kind":"division-by-zero","number":11,"entry":3,"text":"0.4",)"
                  R"("message":"実行時エラー '11':\n0 で除算しました。\n(3) の倍率「0.4」"}})"},
+        // 4300 x 3.5, 3600 x 4.2 and 2100 x 7.1 guarantee 14910; to pay more, entry 3 needs
+        // 2200 and the total 10100.
+        JsonCase{"ABudgetSpread", "--budget 10000 3.5 4.2 7.1", 0,
+                 R"({"count":3,"outcome":"accepted","average":"5",)"
+                 R"("spread":{"by":"budget","amount":"10000"},"stakes":)" +
+                     List({"4300", "3600", "2100"}, "0") +
+                     R"(,"total":"10000","guaranteed_payout":"14910","unspent":"0","profits":)" +
+                     List({"5050", "5120", "4910"}, "-10000") + R"(,"payouts":)" +
+                     List({"15050", "15120", "14910"}, "0") +
+                     R"(,"losing_entries":[],"combined_odds":"1.49","breakeven_odds":)" +
+                     Nulls(R"(["2.4","2.8","4.8")") + "}"},
+        JsonCase{"APayoutSpread", "--payout=1000 1.7 30", 0,
+                 R"({"count":2,"outcome":"accepted","average":"16",)"
+                 R"("spread":{"by":"payout","amount":"1000"},"stakes":)" +
+                     List({"600", "100"}, "0") +
+                     R"(,"total":"700","guaranteed_payout":"1020","profits":)" +
+                     List({"320", "2300"}, "-700") + R"(,"payouts":)" +
+                     List({"1020", "3000"}, "0") +
+                     R"(,"losing_entries":[],"combined_odds":"1.45","breakeven_odds":)" +
+                     Nulls(R"(["1.2","7.0")") + "}"},
+        JsonCase{"AProfitNoStakesCanMake", "--profit 100 2 2", 1,
+                 R"({"error":{"kind":"amount","number":null,"entry":null,"text":"100",)"
+                 R"("message":"この倍率では、儲けの出る賭け方はありません（合成オッズが 1 )"
+                 R"(以下です）。"}})"},
+        JsonCase{"AnAmountIsRefusedBeforeAnythingIsPriced", "--budget 1.5 3 x", 1,
+                 R"({"error":{"kind":"amount","number":null,"entry":null,"text":"1.5",)"
+                 R"("message":"金額には 1 円以上の整数を入力してください。"}})"},
+        JsonCase{"ARejectionIsNotSpread", "--profit 100 1 1", 0,
+                 R"({"count":2,"outcome":"rejected","average":"1",)" + kMessages},
         JsonCase{"CountOutOfRange", "--count 25 3", 1,
                  R"({"error":{"kind":"count","number":null,"entry":null,"text":"25",)"
                  R"("message":"入力項目数には 1 から 20 までの数を入力してください。"}})"}),
@@ -203,7 +232,10 @@ TEST(Calc, CommandLineErrorsSayWhat) {
         {"--count", "option '--count' needs a value"},
         {"3 --count", "option '--count' needs a value"},
         {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21", "at most 20 odds"},
-        {"--batch --json", "--batch takes no --count or --json"},
+        {"--batch --json", "--batch takes no --count, --json"},
+        {"--batch --profit 5", "--batch takes no --count, --json"},
+        {"--budget 5000 --payout=9000 3 4 7", "give only one of --budget, --payout and --profit"},
+        {"3 4 7 --budget", "option '--budget' needs a value"},
         {"--batch /nonexistent/requests", "tenvo-calc: cannot read '/nonexistent/requests'"},
     };
     for (const auto& c : cases) {
@@ -235,6 +267,13 @@ TEST(Calc, TextOutputReadsLikeTheWindows) {
     EXPECT_NE(Calc("2 3 6").out.find("適切な組み合わせは存在しまん\n倍率のより高いものを入力"
                                      "してください\n"),
               std::string::npos);
+    // A spread says which it is, what it guarantees and, for a budget, what is left.
+    const Finished spread = Calc("--budget 10050 3.5 4.2 7.1");
+    for (const char* line :
+         {"判定 受理\n配分 予算 10050\n\n", "投資合計金額 10000\n最低払戻額 14910\n"
+                                            "残り 50\n合成オッズ 1.49\n"})
+        EXPECT_NE(spread.out.find(line), std::string::npos) << line;
+    EXPECT_NE(Calc("--profit 3000 3.5 4.2 7.1").out.find("配分 儲け額 3000\n"), std::string::npos);
     const Finished failed = Calc("3 x");
     EXPECT_EQ(failed.status, 1);
     EXPECT_EQ(failed.out, "");
@@ -365,6 +404,9 @@ TEST(CalcBatch, SaysWhatIsWrongWithALine) {
         {R"({"odds": [1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1,1]})", "at most 20 odds"},
         {R"({"odds": [3, 4, null]})", "odds 3 must be a text or a number"},
         {R"({"count": {}, "odds": ["3"]})", R"("count" must be a text or a number)"},
+        {R"({"budget": 900, "odds": ["3"], "profit": "5"})",
+         R"("budget" and "profit" cannot both be given: choose one)"},
+        {R"({"odds": ["3"], "payout": [1000]})", R"("payout" must be a text or a number)"},
     };
     for (const auto& [line, problem] : rows)
         EXPECT_EQ(RequestProblem(line), problem) << line;
@@ -385,6 +427,7 @@ TEST(CalcBatch, NumbersAndEscapesAreReadAsWritten) {
         {R"({"count":1e400,"odds":[3]})", R"({"count":"1e400","odds":[3]})"},
         {R"({"odds":[)" + huge + "]}", R"({"odds":[")" + huge + "\"]}"},
         {R"({"odds":[3,4,7e0]})", R"({"odds":["3","4","7e0"]})"},
+        {R"({"odds":[3,4,7],"budget":1e4})", R"({"odds":[3,4,7],"budget":"1e4"})"},
     };
     for (const auto& [numbers, texts] : rows) {
         const LineResponse response = RespondToLine(numbers, 1);

@@ -108,7 +108,7 @@ CalcReport PriceRequest(CalcRequest request) {
     if (!count)
         return CalcFailure{"count",       std::nullopt,      std::nullopt,
                            request.count, kItemCountMessage, std::nullopt};
-    std::optional<Spread> spread;
+    SpreadAsked spread;
     if (request.spread) {
         auto read = ReadSpread(request.spread->by, request.spread->amount, *count);
         if (const auto* refusal = std::get_if<SpreadRefusal>(&read))

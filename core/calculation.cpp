@@ -31,13 +31,19 @@ bool SpreadAmounts(const CalculationState& state, const Spread& spread, PricedRe
 
 } // namespace
 
-PricedResult PriceResult(CalculationState& state, const std::optional<Spread>& spread) {
+PricedResult PriceResult(CalculationState& state, const SpreadAsked& asked) {
     PricedResult result;
     result.verdict = CheckResult(state);
     if (!result.accepted())
         return result;
     result.stakes = ComputeStakeTable(state); // once per accepted result: odds become stakes
-    result.spread = spread;
+    if (const auto* refusal = std::get_if<SpreadRefusal>(&asked)) {
+        result.refusal = *refusal;
+        return result;
+    }
+    const Spread* spread = std::get_if<Spread>(&asked);
+    if (spread)
+        result.spread = *spread;
     if (!spread) {
         for (std::size_t i = 0; i < kEntryCount; ++i)
             result.amounts[i] = ShownYen(result.stakes.EntryAmounts[i]);
@@ -71,12 +77,12 @@ PricedResult PriceResult(CalculationState& state, const std::optional<Spread>& s
 }
 
 PricedResult Calculate(Integer count, const OddsTexts& odds, CalculationState& state,
-                       const std::optional<Spread>& spread) {
+                       const SpreadAsked& asked) {
     state = CalculationState();
     CreateEntryArrays(state);
     state.ItemCount = count;
     EvaluateOdds(odds, state);
-    return PriceResult(state, spread);
+    return PriceResult(state, asked);
 }
 
 } // namespace tenvo

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <variant>
 #include <vector>
 
 namespace tenvo {
@@ -43,15 +44,19 @@ struct PricedResult {
     bool operator==(const PricedResult&) const = default;
 };
 
+// What the bettor asks of the stakes: the stake table's own (nothing), a spread, or an amount
+// that cannot be spread, which an accepted result carries instead of any money.
+using SpreadAsked = std::variant<std::monostate, Spread, SpreadRefusal>;
+
 // The result button on an evaluated state: CheckResult, and when it accepts, ComputeStakeTable
-// and the money of every entry, its stakes spread as asked when a spread is given. Stops at the
-// first failing step with a RuntimeError, what was written so far kept, as each step does.
-PricedResult PriceResult(CalculationState& state, const std::optional<Spread>& spread = {});
+// and the money of every entry, its stakes spread as asked. Stops at the first failing step with
+// a RuntimeError, what was written so far kept, as each step does.
+PricedResult PriceResult(CalculationState& state, const SpreadAsked& asked = {});
 
 // The whole road on a fresh state: the entry arrays the main window makes, the count, the odds
 // window's EvaluateOdds on the twenty texts, then PriceResult. `state` ends as the road leaves
 // it, also when a step fails.
 PricedResult Calculate(Integer count, const OddsTexts& odds, CalculationState& state,
-                       const std::optional<Spread>& spread = {});
+                       const SpreadAsked& asked = {});
 
 } // namespace tenvo

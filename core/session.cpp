@@ -18,6 +18,42 @@ void Session::typeOdds(int k, std::string text) {
     m_oddsTexts.at(static_cast<std::size_t>(k - 1)) = std::move(text);
 }
 
+void Session::chooseSpread(std::optional<SpreadBy> by) {
+    m_spreadChoice = by;
+    spreadChanged();
+}
+
+void Session::typeAmount(std::string text) {
+    m_amountText = std::move(text);
+    spreadChanged();
+}
+
+SpreadAsked Session::asked(Integer count) const {
+    if (!m_spreadChoice)
+        return {};
+    auto read = ReadSpread(*m_spreadChoice, m_amountText, count);
+    if (auto* refusal = std::get_if<SpreadRefusal>(&read))
+        return std::move(*refusal);
+    return std::get<Spread>(read);
+}
+
+void Session::spreadChanged() {
+    if (!m_pricedFrom)
+        return;
+    // The same evaluated state, priced again: it was accepted and priced before, and a spread
+    // raises no run-time error.
+    CalculationState state = *m_pricedFrom;
+    m_result = PriceResult(state, asked(state.ItemCount));
+    notifyWatchers();
+}
+
+void Session::notifyWatchers() {
+    // A watcher may stop watching, or start, while it is called: call those watching now.
+    const auto watchers = m_watchers;
+    for (const auto& [id, changed] : watchers)
+        changed();
+}
+
 void Session::loadMain() {
     if (m_state.EntryValues == Value())
         CreateEntryArrays(m_state);
@@ -61,9 +97,11 @@ ResultPress Session::showResult() {
     CalculationState next = m_state;
     next.ItemCount = *count;
     PricedResult result;
+    CalculationState evaluated;
     try {
         EvaluateOdds(m_oddsTexts, next);
-        result = PriceResult(next);
+        evaluated = next;
+        result = PriceResult(next, asked(*count));
     } catch (const RuntimeError& error) {
         return Refusal{error};
     }
@@ -72,8 +110,8 @@ ResultPress Session::showResult() {
     CheckVerdict verdict = result.verdict;
     if (result.accepted()) {
         m_result = std::move(result);
-        for (const auto& [id, changed] : m_watchers)
-            changed();
+        m_pricedFrom = std::move(evaluated);
+        notifyWatchers();
     }
     return verdict;
 }

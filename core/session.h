@@ -38,6 +38,14 @@ public:
     const std::string& countText() const { return m_countText; }
     const OddsTexts& oddsTexts() const { return m_oddsTexts; }
 
+    // The stake window's choice of spread (nothing: 1000 on the longest odds) and its amount box,
+    // handed in whenever they change. They apply to every result priced from then on, and the
+    // latest result is priced afresh with them at once.
+    void chooseSpread(std::optional<SpreadBy> by);
+    void typeAmount(std::string text);
+    const std::optional<SpreadBy>& spreadChoice() const { return m_spreadChoice; }
+    const std::string& amountText() const { return m_amountText; }
+
     // The main window's load: the entry arrays, made once per run, so that a main window
     // reloaded after its close box never throws away the odds just evaluated.
     void loadMain();
@@ -60,7 +68,8 @@ public:
     // first.
     const PricedResult* result() const { return m_result ? &*m_result : nullptr; }
 
-    // Calls `changed` after every new accepted result, until unwatched.
+    // Calls `changed` after every new accepted result, and after the spread of the latest one
+    // changed, until unwatched.
     int watchResult(std::function<void()> changed);
     void unwatchResult(int id);
 
@@ -72,12 +81,19 @@ private:
     };
 
     bool showsEvaluated() const;
+    // What the stake window asks of the stakes of a bet of `count` entries.
+    SpreadAsked asked(Integer count) const;
+    void spreadChanged();
+    void notifyWatchers();
 
     std::string m_countText;
     OddsTexts m_oddsTexts;
     CalculationState m_state;
     std::optional<Evaluated> m_evaluated;
     std::optional<PricedResult> m_result;
+    std::optional<CalculationState> m_pricedFrom; // the latest result's state before pricing
+    std::optional<SpreadBy> m_spreadChoice;
+    std::string m_amountText;
     std::map<int, std::function<void()>> m_watchers;
     int m_nextWatcher = 0;
 };

@@ -248,7 +248,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     CalculationState state;
     try {
-        const PricedResult result = Calculate(ToInteger(lines.front()), texts, state, spread);
+        const PricedResult result = Calculate(ToInteger(lines.front()), texts, state,
+                                              spread ? SpreadAsked(*spread) : SpreadAsked());
         const CheckOutcome outcome = result.verdict.outcome;
         Require(outcome != CheckOutcome::NotReady, "a completed evaluation is judged");
         Require(state.CalcReady == (outcome == CheckOutcome::Rejected ? 0 : 1),

@@ -30,14 +30,30 @@ struct Expected {
     bool countRefused = false;
 };
 
+// What the stake window asks of a bet of `count` entries: its choice, and the amount typed.
+struct SpreadOnScreen {
+    std::optional<SpreadBy> by;
+    std::string amount;
+
+    SpreadAsked asked(Integer count) const {
+        if (!by)
+            return {};
+        auto read = ReadSpread(*by, amount, count);
+        if (auto* refusal = std::get_if<SpreadRefusal>(&read))
+            return *refusal;
+        return std::get<Spread>(read);
+    }
+};
+
 // The whole calculation on a fresh state, as the windows show it at a press.
-inline Expected Reference(const std::string& countText, const OddsTexts& odds) {
+inline Expected Reference(const std::string& countText, const OddsTexts& odds,
+                          const SpreadOnScreen& spread = {}) {
     const std::optional<Integer> count = ReadItemCount(countText);
     if (!count)
         return {std::nullopt, std::nullopt, true};
     try {
         CalculationState fresh;
-        return {Calculate(*count, odds, fresh), std::nullopt, false};
+        return {Calculate(*count, odds, fresh, spread.asked(*count)), std::nullopt, false};
     } catch (const RuntimeError& error) {
         return {std::nullopt, error, false};
     }
@@ -63,6 +79,7 @@ struct PressModel {
     Integer itemCount = 0;
     std::optional<std::pair<Integer, OddsTexts>> evaluated;
     bool rejected = false;
+    std::optional<std::pair<Integer, OddsTexts>> priced; // what the latest table priced
 
     bool resultActs(const std::string& countText, const OddsTexts& odds) const {
         if (!evaluated)
@@ -83,6 +100,14 @@ struct PressModel {
         itemCount = count;
         evaluated.emplace(count, odds);
         rejected = outcome == CheckOutcome::Rejected;
+        if (outcome == CheckOutcome::Accepted)
+            priced.emplace(count, odds);
+    }
+    // The table the stake and profit windows must show now, with the spread on screen.
+    std::optional<PricedResult> table(const SpreadOnScreen& spread) const {
+        if (!priced)
+            return std::nullopt;
+        return Reference(std::to_string(priced->first), priced->second, spread).result;
     }
 };
 
@@ -97,6 +122,19 @@ struct RandomTyping {
         static const char* const odd[] = {"2.5", "abc", "0", "21", " 4 ", "１２", ""};
         if (chance(70))
             return std::to_string(1 + pick(chance(70) ? 6 : kEntryCount));
+        return odd[pick(std::size(odd))];
+    }
+    // The stake window's choice: the stake table's own, or one of the spreads.
+    std::optional<SpreadBy> spread() {
+        const int choice = pick(4);
+        return choice == 0 ? std::nullopt : std::optional(SpreadBy(choice - 1));
+    }
+    // An amount in yen, mostly one that works.
+    std::string amount() {
+        static const char* const odd[] = {"",     "abc",  "1.5", "0",
+                                          "-100", "1e13", "250", "１００００"};
+        if (chance(75))
+            return std::to_string(100 * (3 + pick(chance(50) ? 50 : 5000)));
         return odd[pick(std::size(odd))];
     }
     // An odds box, entry 1 to 20, mostly among the first few.

@@ -15,12 +15,16 @@ struct Snapshot {
     std::string count;
     OddsTexts odds;
     std::optional<PricedResult> result;
+    std::optional<SpreadBy> spread;
+    std::string amount;
 
     explicit Snapshot(const Session& s)
         : state(s.state())
         , count(s.countText())
         , odds(s.oddsTexts())
-        , result(s.result() ? std::optional(*s.result()) : std::nullopt) {}
+        , result(s.result() ? std::optional(*s.result()) : std::nullopt)
+        , spread(s.spreadChoice())
+        , amount(s.amountText()) {}
     bool operator==(const Snapshot&) const = default;
 };
 
@@ -30,12 +34,23 @@ void ExpectSameError(const RuntimeError& error, const std::optional<RuntimeError
     EXPECT_EQ(error.entry(), expected->entry());
 }
 
-enum Step { TypeCount, TakeCount, TypeOdds, Evaluate, ShowResult, LoadMain, kSteps };
+enum Step {
+    TypeCount,
+    TakeCount,
+    TypeOdds,
+    Evaluate,
+    ShowResult,
+    LoadMain,
+    ChooseSpread,
+    TypeAmount,
+    kSteps
+};
 
 // One press or keystroke, checked against the model.
 void Play(Session& session, PressModel& model, RandomTyping& typing, int watched, int& notified) {
     const Snapshot before(session);
-    switch (Step(typing.pick(kSteps))) {
+    const Step step = Step(typing.pick(kSteps));
+    switch (step) {
     case TypeCount:
         session.typeCount(typing.count());
         break;
@@ -67,9 +82,28 @@ void Play(Session& session, PressModel& model, RandomTyping& typing, int watched
         }
         break;
     }
+    case ChooseSpread:
+    case TypeAmount: {
+        const int notifiedBefore = notified;
+        if (step == ChooseSpread)
+            session.chooseSpread(typing.spread());
+        else
+            session.typeAmount(typing.amount());
+        // The latest table is priced afresh with the spread on screen, at once.
+        const std::optional<PricedResult> table =
+            model.table({session.spreadChoice(), session.amountText()});
+        ASSERT_EQ(session.result() != nullptr, table.has_value());
+        if (table) {
+            EXPECT_EQ(*session.result(), *table);
+            EXPECT_EQ(notified, notifiedBefore + watched);
+        }
+        EXPECT_EQ(session.state(), before.state);
+        break;
+    }
     case ShowResult: {
         const bool acts = model.resultActs(session.countText(), session.oddsTexts());
-        const Expected expected = Reference(session.countText(), session.oddsTexts());
+        const Expected expected = Reference(session.countText(), session.oddsTexts(),
+                                            {session.spreadChoice(), session.amountText()});
         const int notifiedBefore = notified;
         const ResultPress press = session.showResult();
         if (!acts) {

@@ -108,6 +108,8 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     }
     case ControlKind::Frame:
         return new QGroupBox(text, parent);
+    case ControlKind::Choice:
+        return new QComboBox(parent);
     }
     return nullptr;
 }
@@ -133,7 +135,7 @@ void CreateControls(QWidget* window, std::span<const ControlRow> table) {
         byTabIndex[row.tabIndex] = control;
         if (auto* box = qobject_cast<QLineEdit*>(control))
             box->installEventFilter(boxKeys);
-        if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable()) {
             combo->installEventFilter(boxKeys); // it hands its keys to its line edit itself
             combo->lineEdit()->installEventFilter(boxKeys);
         }

@@ -14,7 +14,8 @@ class QLineEdit;
 
 namespace tenvo {
 
-enum class ControlKind { PushButton, TextBox, Label, ComboBox, Frame };
+// A ComboBox is editable, a field with a list; a Choice offers its list alone.
+enum class ControlKind { PushButton, TextBox, Label, ComboBox, Frame, Choice };
 
 struct ControlRow {
     const char* name;

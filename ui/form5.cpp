@@ -5,7 +5,10 @@
 #include "core/calculation.h"
 #include "ui/figure_box.h"
 
+#include <QLineEdit>
 #include <QPushButton>
+
+#include <algorithm>
 
 namespace tenvo {
 namespace {
@@ -29,8 +32,24 @@ Form5::Form5(Navigator& navigator, Session& session)
 }
 
 void Form5::ShowResult(const PricedResult& result) {
-    for (std::size_t k = 0; k < m_boxes.size(); ++k)
-        ShowFigure(m_boxes[k], QString::number(result.profits[k]));
+    for (std::size_t k = 0; k < m_boxes.size(); ++k) {
+        QLineEdit* box = m_boxes[k];
+        const bool losing = std::find(result.losingEntries.begin(), result.losingEntries.end(),
+                                      static_cast<int>(k) + 1) != result.losingEntries.end();
+        // An entry whose win still loses money, seen without colour too: red and underlined.
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::Text, losing ? QColor(Qt::red).darker(120)
+                                                : this->palette().color(QPalette::Text));
+        box->setPalette(palette);
+        ShowFigure(box, result.refusal ? QString() : QString::number(result.profits[k]));
+        QFont font = box->font();
+        font.setUnderline(losing);
+        box->setFont(font);
+        box->setAccessibleDescription(losing ? QStringLiteral("トリガミ：当たっても損をする")
+                                             : QStringLiteral("この項目が当たったときの儲け"));
+        if (losing)
+            box->setToolTip(box->text() + QStringLiteral("\nトリガミ"));
+    }
 }
 
 } // namespace tenvo

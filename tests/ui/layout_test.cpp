@@ -100,6 +100,17 @@ QStringList Designed(const QString& window) {
         if (stakes) {
             button(3, "(&M)儲け額表示");
             add(QStringLiteral("Label7"), "QLabel", QStringLiteral("投資合計金額"));
+            // The spread and the figures a bettor checks, after the design's controls.
+            add(QStringLiteral("Label22"), "QLabel", QStringLiteral("(&S)配分"));
+            add(QStringLiteral("Combo1"), "QComboBox",
+                QStringLiteral("標準（最長の倍率に 1000 円）"));
+            add(QStringLiteral("Label23"), "QLabel", QStringLiteral("(&Y)金額（円）"));
+            const char* figures[] = {"最低払戻額", "合成オッズ", "残り"};
+            for (int i = 0; i < 3; ++i)
+                add(QStringLiteral("Label%1").arg(24 + i), "QLabel", QString::fromUtf8(figures[i]));
+            for (const QString& box : Range("Text", 22, 25))
+                add(box, "QLineEdit", QString());
+            add(QStringLiteral("Label27"), "QLabel", QString());
         }
     }
     rows.sort();
@@ -129,7 +140,7 @@ void LayoutTest::windows_data() {
     QTest::newRow("title") << "Form4" << QSize(239, 336) << "タイトル";
     QTest::newRow("main") << "Form1" << QSize(347, 90) << "入力項目数";
     QTest::newRow("odds") << "Form2" << QSize(584, 174) << "倍率入力";
-    QTest::newRow("stakes") << "Form3" << QSize(270, 374) << "賭け金";
+    QTest::newRow("stakes") << "Form3" << QSize(270, 496) << "賭け金";
     QTest::newRow("profits") << "Form5" << QSize(270, 360) << "儲け額";
 }
 
@@ -221,7 +232,10 @@ void LayoutTest::tabOrder_data() {
         << "Form1" << QStringList{"Combo1", "Command1", "Command2", "Command3"};
     QTest::newRow("odds, entry 20 first and backwards")
         << "Form2" << Range("Text", 21, 2) + QStringList{"Command1"};
-    QTest::newRow("stakes") << "Form3" << Range("Text", 1, 21) + Range("Command", 1, 3);
+    // The amount box is passed by while the stake table's own spread is chosen.
+    QTest::newRow("stakes") << "Form3"
+                            << Range("Text", 1, 21) + Range("Command", 1, 3) +
+                                   QStringList{"Combo1"} + Range("Text", 23, 25);
     QTest::newRow("profits") << "Form5" << Range("Command", 2, 1) + Range("Text", 20, 1);
 }
 

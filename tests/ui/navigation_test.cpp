@@ -2,6 +2,9 @@
 // The windows driven by clicks and keys: the main road, every button's navigation, close boxes,
 // End, minimized windows, what an error or an out-of-range count must never cost the user, and
 // figures drawn as figures, always current.
+#include "cli/calc_report.h"
+#include "cli/json_reader.h"
+#include "cli/json_writer.h"
 #include "press_model.h"
 #include "ui/pasted_text.h"
 #include "window_harness.h"
@@ -9,6 +12,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -132,7 +136,9 @@ void NavigationTest::figuresShowWhole() {
     QCOMPARE((QStringList{earned[0], earned[19]}), profits);
     for (QWidget* window : {static_cast<QWidget*>(n.form3()), static_cast<QWidget*>(n.form5())})
         for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
-            QCOMPARE(box->toolTip(), box->text()); // each drawn as a figure
+            // Each drawn as a figure; a stake's tooltip adds its payout and break-even odds, a
+            // losing profit's its mark.
+            QCOMPARE(box->toolTip().section(QLatin1Char('\n'), 0, 0), box->text());
             // A screen reader reads the figure once: its description says what it is.
             const QString description =
                 QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
@@ -197,18 +203,87 @@ Screen OnScreen(Navigator& n) {
     return screen;
 }
 
-QStringList Texts(const auto& figures) {
+// The stake window's spread as it stands on screen.
+SpreadOnScreen SpreadShown(Navigator& n) {
+    const int choice = Child<QComboBox>(n.form3(), "Combo1")->currentIndex();
+    return {choice > 0 ? std::optional(SpreadBy(choice - 1)) : std::nullopt,
+            Child<QLineEdit>(n.form3(), "Text22")->text().toStdString()};
+}
+
+// What tenvo-calc answers for the count and odds priced and the spread on screen: its JSON
+// answer's members, read back.
+JsonValue CalcAnswer(const std::pair<Integer, OddsTexts>& priced, const SpreadOnScreen& spread) {
+    CalcRequest request{std::to_string(priced.first),
+                        std::vector<std::string>(priced.second.begin(), priced.second.end()),
+                        std::nullopt};
+    if (spread.by)
+        request.spread = SpreadText{*spread.by, spread.amount};
+    JsonWriter json;
+    json.beginObject();
+    WriteJsonMembers(PriceRequest(request), json);
+    json.endObject();
+    return std::get<JsonValue>(ReadJson(json.text()));
+}
+
+// The texts of a JSON array of strings; nulls read as empty texts.
+QStringList Strings(const JsonValue* array) {
     QStringList texts;
-    for (const auto& figure : figures)
-        texts << QString::fromStdString(ToText(figure));
+    for (const JsonValue& element : array->elements)
+        texts << QString::fromStdString(element.text);
     return texts;
+}
+
+// Whether the stake and profit windows show, to the character, what tenvo-calc answers: the
+// stakes, the total, the guaranteed payout, the combined odds and what a budget leaves, each
+// stake's payout and break-even odds, the losing entries; or, for an amount it refuses, no figure
+// and its reason.
+bool ShowsTheAnswer(Navigator& n, const JsonValue& answer) {
+    QWidget* stakes = n.form3();
+    if (const JsonValue* error = answer.find("error")) {
+        QStringList empty = BoxTexts(stakes, 1, 21) + BoxTexts(n.form5(), 1, 20);
+        empty.removeAll(QString());
+        return empty.isEmpty() && Child<QLabel>(stakes, "Label27")->text() ==
+                                      QString::fromStdString(error->find("message")->text);
+    }
+    const QStringList payouts = Strings(answer.find("payouts"));
+    const QStringList breakEven = Strings(answer.find("breakeven_odds"));
+    const int count = std::stoi(answer.find("count")->text);
+    QString guaranteed = payouts.front();
+    for (int k = 1; k <= count; ++k)
+        if (payouts[k - 1].toLongLong() < guaranteed.toLongLong())
+            guaranteed = payouts[k - 1];
+    const JsonValue* unspent = answer.find("unspent");
+    bool same =
+        BoxTexts(stakes, 1, 21) == Strings(answer.find("stakes"))
+                                       << QString::fromStdString(answer.find("total")->text) &&
+        BoxTexts(stakes, 23, 25) ==
+            QStringList{guaranteed, QString::fromStdString(answer.find("combined_odds")->text),
+                        unspent ? QString::fromStdString(unspent->text) : QString()} &&
+        BoxTexts(n.form5(), 1, 20) == Strings(answer.find("profits")) &&
+        Child<QLabel>(stakes, "Label27")->text().isEmpty();
+    for (int k = 1; k <= count && same; ++k) {
+        const QString tip =
+            Child<QLineEdit>(stakes, qPrintable(QStringLiteral("Text%1").arg(k)))->toolTip();
+        same = tip.contains(QStringLiteral("払戻額 ") + payouts[k - 1]) &&
+               tip.contains(QStringLiteral("損益分岐 ") + breakEven[k - 1]);
+    }
+    for (const JsonValue& entry : answer.find("losing_entries")->elements) {
+        QLineEdit* box = n.form5()->findChild<QLineEdit*>(QStringLiteral("Text") +
+                                                          QString::fromStdString(entry.text));
+        same = same && box->font().underline() &&
+               QAccessible::queryAccessibleInterface(box)
+                   ->text(QAccessible::Description)
+                   .contains(QStringLiteral("トリガミ"));
+    }
+    return same;
 }
 
 } // namespace
 
 // Random roads through the real windows: whenever the stake or profit window shows a table, it
-// is the whole calculation of the count field and the odds boxes as they were at the press that
-// priced it; a press that is refused changes no figure, no count and no box.
+// is what tenvo-calc answers for the count field and the odds boxes as they were at the press
+// that priced it and the spread on screen now; a press that is refused changes no figure, no
+// count and no box.
 void NavigationTest::randomRoadsPriceWhatIsOnScreen() {
     const unsigned start = RandomStart();
     RandomTyping typing{std::mt19937(start)};
@@ -218,7 +293,6 @@ void NavigationTest::randomRoadsPriceWhatIsOnScreen() {
         Navigator& n = *h.navigator;
         road.toMain();
         PressModel model;
-        std::optional<PricedResult> shown; // the table the stake and profit windows must show
         for (int i = 0; i < 30; ++i) {
             QStringList can; // the steps the windows on screen offer
             if (n.form1()->isVisible())
@@ -229,11 +303,18 @@ void NavigationTest::randomRoadsPriceWhatIsOnScreen() {
             if (n.form2()->isVisible())
                 can << "box"
                     << "box"
+                    << "odds"
                     << "calc";
             if (n.form2()->isVisible() && VisibleWindows().size() > 1) // the last would end Tenvo
                 can << "close odds";
             if (n.form3()->isVisible())
-                can << "profits";
+                can << "profits"
+                    << "spread"
+                    << "spread";
+            if (n.form3()->isVisible() && Child<QLineEdit>(n.form3(), "Text22")->isEnabled())
+                can << "amount"
+                    << "amount"
+                    << "amount";
             if (n.form3()->isVisible() || n.form5()->isVisible())
                 can << "recalc";
             QVERIFY(!can.isEmpty());
@@ -243,6 +324,15 @@ void NavigationTest::randomRoadsPriceWhatIsOnScreen() {
             if (step == QLatin1String("box"))
                 step += QStringLiteral(" %1 ").arg(typing.entry()) +
                         QString::fromStdString(typing.odds());
+            if (step == QLatin1String("odds")) // the first entries' odds, long ones, at once
+                for (int k = 1; k <= 6; ++k)
+                    step += QStringLiteral(" %1.%2").arg(4 + typing.pick(40)).arg(typing.pick(10));
+            if (step == QLatin1String("spread")) {
+                const std::optional<SpreadBy> by = typing.spread();
+                step += QStringLiteral(" %1").arg(by ? static_cast<int>(*by) + 1 : 0);
+            }
+            if (step == QLatin1String("amount"))
+                step += QLatin1Char(' ') + QString::fromStdString(typing.amount());
             const QByteArray where = "TENVO_RANDOM=" + QByteArray::number(start) + ", road " +
                                      QByteArray::number(roadNumber) + ", step " +
                                      QByteArray::number(i) + ": " + step.toUtf8();
@@ -250,7 +340,7 @@ void NavigationTest::randomRoadsPriceWhatIsOnScreen() {
             const CalculationState stateBefore = h.state();
             const qsizetype messages = h.messages.size();
             const bool acts = model.resultActs(before.count, before.odds);
-            const Expected expected = Reference(before.count, before.odds);
+            const Expected expected = Reference(before.count, before.odds, SpreadShown(n));
             const bool evaluates = !ReferenceEvaluation(model.itemCount, before.odds);
             Act(road, step);
             const bool refused = h.messages.size() > messages;
@@ -267,20 +357,16 @@ void NavigationTest::randomRoadsPriceWhatIsOnScreen() {
                     model.judged(*ReadItemCount(before.count), before.odds,
                                  expected.result->verdict.outcome);
                     QVERIFY2(n.form3()->isVisible() == expected.result->accepted(), where);
-                    if (expected.result->accepted())
-                        shown = expected.result;
                 }
             }
             if (refused) { // nothing changed
                 QVERIFY2(OnScreen(n) == before, where);
                 QVERIFY2(h.state() == stateBefore, where);
             }
-            if (shown && n.form3()->isVisible())
-                QVERIFY2(BoxTexts(n.form3(), 1, 21) == Texts(shown->amounts)
-                                                           << QString::number(shown->total),
-                         where);
-            if (shown && n.form5()->isVisible())
-                QVERIFY2(BoxTexts(n.form5(), 1, 20) == Texts(shown->profits), where);
+            if (model.priced && (n.form3()->isVisible() || n.form5()->isVisible())) {
+                QVERIFY2(*h.session.result() == *model.table(SpreadShown(n)), where);
+                QVERIFY2(ShowsTheAnswer(n, CalcAnswer(*model.priced, SpreadShown(n))), where);
+            }
         }
     }
 }

@@ -103,7 +103,8 @@ struct Road {
 // One step of a user, as a short script: "count 5" types the count, "odds 3 4 7" types entries
 // 1 onwards, "box 4 abc" types entry 4, "N", "calc", "result", "profits" and "recalc" (in the
 // stake or profit window on screen) press those buttons, "close odds" uses the odds window's
-// close box.
+// close box, "spread 1" picks the stake window's spread by its place in the list (0: the stake
+// table's own) and "amount 10000" types its amount.
 inline void Act(Road& road, const QString& step) {
     const QStringList words = step.split(QLatin1Char(' '));
     const QString& verb = words.front();
@@ -123,6 +124,10 @@ inline void Act(Road& road, const QString& step) {
         Click(road.n.form3(), "Command3");
     else if (verb == QLatin1String("close"))
         road.n.form2()->close();
+    else if (verb == QLatin1String("spread")) // the choice's place in the list
+        Child<QComboBox>(road.n.form3(), "Combo1")->setCurrentIndex(words[1].toInt());
+    else if (verb == QLatin1String("amount"))
+        Type(Child<QLineEdit>(road.n.form3(), "Text22"), step.mid(7));
     else if (verb == QLatin1String("recalc"))
         Click(road.n.form3()->isVisible() ? static_cast<QWidget*>(road.n.form3()) : road.n.form5(),
               "Command1");

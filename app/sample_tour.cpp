@@ -108,6 +108,13 @@ int RunSampleTour(const std::optional<QString>& wanted) {
     saved &= Save(stakes, folder, QStringLiteral("5-stakes.png"));
     Click(stakes, "Command3");
     saved &= Save(navigator.window(FormId::Form5), folder, QStringLiteral("6-profits.png"));
+    // The stake window again, a budget of 10000 spread over the same odds.
+    Click(navigator.window(FormId::Form5), "Command1");
+    Click(navigator.window(FormId::Form2), "Command1");
+    Click(main, "Command1");
+    stakes->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(1);
+    stakes->findChild<QLineEdit*>(QStringLiteral("Text22"))->setText(QStringLiteral("10000"));
+    saved &= Save(stakes, folder, QStringLiteral("7-budget.png"));
     std::printf("Pictures saved in %s\n", qPrintable(path));
     if (!saved)
         std::fprintf(stderr, "tenvo: some pictures could not be saved in %s\n", qPrintable(path));

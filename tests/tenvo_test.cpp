@@ -20,7 +20,7 @@ Finished Tenvo(const std::string& args) {
 }
 
 const char* const kPictures[] = {"1-title.png",  "2-main.png",   "3-odds.png",
-                                 "4-result.png", "5-stakes.png", "6-profits.png"};
+                                 "4-result.png", "5-stakes.png", "6-profits.png", "7-budget.png"};
 
 TEST(Tenvo, CommandLine) {
     const struct {

@@ -3,6 +3,7 @@
 """What a screen reader learns of a program over the accessibility bus (AT-SPI).
 
 usage: atspi_probe.py focused APP     the focused objects: role|name|text, one a line
+       atspi_probe.py named APP SUFFIX the objects whose name ends so: name|text|description
        atspi_probe.py listen SECONDS  what shows up meanwhile: role|name, one a line, after
                                       a line "ready"
 """
@@ -24,17 +25,29 @@ def walk(node):
             yield from walk(child)
 
 
-def focused(app):
+def text_of(node):
+    try:
+        return node.queryText().getText(0, -1)
+    except NotImplementedError:
+        return ""
+
+
+def nodes(app):
     for program in pyatspi.Registry.getDesktop(0):
-        if program is None or program.name != app:
-            continue
-        for node in walk(program):
-            if node.getState().contains(pyatspi.STATE_FOCUSED):
-                try:
-                    text = node.queryText().getText(0, -1)
-                except NotImplementedError:
-                    text = ""
-                print(f"{node.getRoleName()}|{one_line(node.name)}|{text}")
+        if program is not None and program.name == app:
+            yield from walk(program)
+
+
+def focused(app):
+    for node in nodes(app):
+        if node.getState().contains(pyatspi.STATE_FOCUSED):
+            print(f"{node.getRoleName()}|{one_line(node.name)}|{text_of(node)}")
+
+
+def named(app, suffix):
+    for node in nodes(app):
+        if node.name.endswith(suffix):
+            print(f"{node.name}|{text_of(node)}|{one_line(node.description)}")
 
 
 def listen(seconds):
@@ -50,5 +63,7 @@ def listen(seconds):
 
 if sys.argv[1] == "focused":
     focused(sys.argv[2])
+elif sys.argv[1] == "named":
+    named(sys.argv[2], sys.argv[3])
 else:
     listen(float(sys.argv[2]))

@@ -69,6 +69,7 @@ private slots:
     void aMessageOpensOverTheWindowPressedIn();
     void countFieldTakesWhatPeopleType();
     void aScreenReaderHearsTheCountAndRejections();
+    void aBudgetTypedSpreadsTheStakes();
     void tenvoStartsOnItsTitleWindow();
 };
 
@@ -252,6 +253,27 @@ void DesktopTest::aScreenReaderHearsTheCountAndRejections() {
     QVERIFY2(heard.contains(QStringLiteral(
                  "notification|適切な組み合わせは存在しまん 倍率のより高いものを入力してください")),
              qPrintable(heard.join(QLatin1Char(';'))));
+}
+
+// A budget chosen and typed through the X server spreads the stakes at once, and a screen reader
+// reads the new stakes, each with its payout and break-even odds.
+void DesktopTest::aBudgetTypedSpreadsTheStakes() {
+    Harness h;
+    Road road{h};
+    Reach(road, Stakes); // odds 3, 4 and 7
+    QTRY_VERIFY(h.navigator->form3()->isActiveWindow());
+    QVERIFY(Keys({"alt+s", "Down", "alt+y"}));
+    QVERIFY(Run(QStringLiteral("xdotool"), {"type", "10000"}));
+    QTRY_COMPARE(BoxTexts(h.navigator->form3(), 21, 21), QStringList{"10000"});
+    const QString app = QCoreApplication::applicationName();
+    const QStringList expected = {
+        "(1) の賭け金|4600|この項目に賭ける金額。払戻額 13800、損益分岐 2.2",
+        "(2) の賭け金|3400|この項目に賭ける金額。払戻額 13600、損益分岐 3.0",
+        "(3) の賭け金|2000|この項目に賭ける金額。払戻額 14000、損益分岐 5.0"};
+    QStringList heard;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (heard = Probe({"named", app, QStringLiteral("の賭け金")}), heard.mid(0, 3) == expected),
+        15000);
 }
 
 // The program itself on this display: its title window comes up, and its close box ends it.

@@ -209,6 +209,23 @@ void LayoutTest::windows() {
                      qPrintable(control->objectName()));
         }
     }
+    // Every access key of a window is its own.
+    QStringList keys;
+    for (QWidget* control : controls)
+        if (const QString caption = TextOf(control); caption.contains(QLatin1Char('&')))
+            keys << caption.mid(caption.indexOf(QLatin1Char('&')) + 1, 1).toUpper();
+    QCOMPARE(keys.removeDuplicates(), 0);
+    if (window == QLatin1String("Form3")) { // the spread's access keys reach their controls
+        harness.navigator->show(FormId::Form3);
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        auto* choice = Child<QComboBox>(form, "Combo1");
+        QVERIFY(!Child<QLineEdit>(form, "Text22")->isEnabled()); // until a spread is chosen
+        choice->setCurrentIndex(1);
+        QTest::keyClick(form, Qt::Key_Y, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), Child<QLineEdit>(form, "Text22"));
+        QTest::keyClick(form, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), choice);
+    }
     if (window == QLatin1String("Form1") || window == QLatin1String("Form4"))
         return;
     // Entry k's caption lies level with its box, on its left; in the odds window, above it.

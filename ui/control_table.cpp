@@ -2,7 +2,10 @@
 // Creating controls from a layout table.
 #include "ui/control_table.h"
 
+#include "ui/set_up_window.h"
+
 #include <QComboBox>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -11,6 +14,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace tenvo {
@@ -84,6 +88,49 @@ protected:
     }
 };
 
+// Enter presses the button that has the focus, as Space does; a button never becomes a default
+// button, so Enter in a box presses nothing.
+class ButtonKeys : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return QObject::eventFilter(watched, event);
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
+            (key->modifiers() & ~Qt::KeypadModifier))
+            return QObject::eventFilter(watched, event);
+        if (auto* button = qobject_cast<QPushButton*>(watched); button && !key->isAutoRepeat()) {
+            button->animateClick();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+// The room a row's text needs in `font`, in pixels; nothing where it has none.
+QSizeF Needed(const ControlRow& row, const QFontMetricsF& metrics) {
+    const QString text = QString::fromUtf8(row.text);
+    switch (row.kind) {
+    case ControlKind::PushButton: { // the caption, and a little room around it
+        const QSizeF caption = metrics.size(Qt::TextShowMnemonic, text);
+        return {caption.width() + 6, caption.height() + 6};
+    }
+    case ControlKind::Label:
+        return text.isEmpty() ? QSizeF() : metrics.size(Qt::TextShowMnemonic, text);
+    case ControlKind::Frame:
+        return {metrics.horizontalAdvance(text) + 16, metrics.lineSpacing()};
+    case ControlKind::TextBox: // a line of text, and a frame around it if it has one
+        return {0, metrics.lineSpacing() + 2};
+    case ControlKind::ComboBox:
+    case ControlKind::Choice:
+        return {0, metrics.lineSpacing() + 4};
+    }
+    return {};
+}
+
 QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     const QString text = QString::fromUtf8(row.text);
     switch (row.kind) {
@@ -123,15 +170,37 @@ void HandFocusTo(QWidget* control) {
     }
 }
 
+int Pixels(int twips, double scale) { return static_cast<int>(std::lround(twips * scale / 15)); }
+
+double LayoutScale(const QFont& font, std::span<const ControlRow> table) {
+    const QFontMetricsF metrics(font);
+    double scale = 1;
+    for (const ControlRow& row : table) {
+        const QSizeF needed = Needed(row, metrics); // in whole pixels, as Qt lays text out
+        scale = std::max({scale, std::ceil(needed.width()) * 15 / row.width,
+                          std::ceil(needed.height()) * 15 / row.height});
+    }
+    return scale;
+}
+
 void CreateControls(QWidget* window, std::span<const ControlRow> table) {
+    const double scale = LayoutScale(window->font(), table);
+    if (const QSize twips = WindowTwips(window); twips.isValid()) {
+        const QSize size(Pixels(twips.width(), scale), Pixels(twips.height(), scale));
+        window->setMinimumSize(size); // smaller, it would hide its own controls
+        window->resize(size);
+    }
     std::map<int, QWidget*> byTabIndex;
     auto* boxKeys = new BoxKeys(window);
+    auto* buttonKeys = new ButtonKeys(window);
     for (const ControlRow& row : table) {
         QWidget* parent = row.container ? FindControl<QWidget>(window, row.container) : window;
         QWidget* control = CreateControl(row, parent);
         control->setObjectName(QString::fromLatin1(row.name));
-        control->setGeometry(Pixels(row.left), Pixels(row.top), Pixels(row.width),
-                             Pixels(row.height));
+        control->setGeometry(Pixels(row.left, scale), Pixels(row.top, scale),
+                             Pixels(row.width, scale), Pixels(row.height, scale));
+        if (row.kind == ControlKind::PushButton)
+            control->installEventFilter(buttonKeys);
         byTabIndex[row.tabIndex] = control;
         if (auto* box = qobject_cast<QLineEdit*>(control))
             box->installEventFilter(boxKeys);

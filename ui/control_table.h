@@ -10,6 +10,7 @@
 #include <array>
 #include <span>
 
+class QFont;
 class QLineEdit;
 
 namespace tenvo {
@@ -29,13 +30,22 @@ struct ControlRow {
     const char* container = nullptr; // a frame named earlier in the table; null: the window
 };
 
-// 15 twips make one pixel at 96 dots per inch.
+// 15 twips make one pixel at 96 dots per inch; a layout drawn `scale` times as large.
 constexpr int Pixels(int twips) { return (twips + 7) / 15; }
+int Pixels(int twips, double scale);
+
+// How many times larger than its twips a table is drawn so that every caption, label and box
+// of it has room for its text in `font`: 1 at Qt's 9-point default, for which the layout is
+// made, and more for a larger font, whether it comes from the desktop's theme, the font
+// settings or the screen's dots per inch.
+double LayoutScale(const QFont& font, std::span<const ControlRow> table);
 
 // Creates every control of `table` as a child of `window` (or of its frame), with the row's
-// name as objectName, text and geometry, then chains the focusable ones in tab-index order.
-// Buttons are never default buttons, so Enter and Esc in a box press nothing; captions lie
-// under the boxes they reach into; Alt with a key that presses nothing types nothing.
+// name as objectName, text and geometry at the table's LayoutScale in the window's font, the
+// window's own size scaled alike, then chains the focusable ones in tab-index order. Buttons
+// are never default buttons, so Enter and Esc in a box press nothing, and Enter presses the
+// button that has the focus, as Space does; captions lie under the boxes they reach into; Alt
+// with a key that presses nothing types nothing.
 void CreateControls(QWidget* window, std::span<const ControlRow> table);
 
 // The program hands a control the keyboard focus: a box, or an editable list, has its text

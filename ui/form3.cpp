@@ -43,7 +43,7 @@ constexpr auto kControls = Joined(
               {20, 21, 22, 23, 24, 25, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44}));
 
 // The choices, in the list's order: the stake table's own first, then each SpreadBy in its order.
-constexpr const char* kChoices[] = {"標準（最長の倍率に 1000 円）", "予算", "払戻額", "儲け額"};
+constexpr const char* kChoices[] = {"標準", "予算", "払戻額", "儲け額"};
 
 // Hundredths or tenths as a decimal: "1.49", "2.8".
 QString Decimal(std::int64_t count, int decimals) {
@@ -72,6 +72,9 @@ Form3::Form3(Navigator& navigator, Session& session)
     for (const char* choice : kChoices)
         Combo1->addItem(QString::fromUtf8(choice));
     Combo1->setAccessibleName(QStringLiteral("配分"));
+    Combo1->setAccessibleDescription(QStringLiteral("標準は最も高い倍率の項目に 1000 円"));
+    Combo1->setItemData(0, QStringLiteral("最も高い倍率の項目に 1000 円、ほかはそれに合わせる"),
+                        Qt::ToolTipRole);
     Text22->setAccessibleName(QStringLiteral("金額"));
     Text22->setAccessibleDescription(QStringLiteral("配分する金額（円）"));
     FindControl<QLabel>(this, "Label22")->setBuddy(Combo1);
@@ -83,7 +86,9 @@ Form3::Form3(Navigator& navigator, Session& session)
     } figures[] = {{Text23, "最低払戻額", "どの項目が当たっても戻る最低の金額"},
                    {Text24, "合成オッズ", "最低払戻額を投資合計金額で割った倍率"},
                    {Text25, "残り", "予算のうち賭けずに残る金額"}};
+    Text21->setReadOnly(true);
     for (const auto& figure : figures) {
+        figure.box->setReadOnly(true);
         figure.box->setAccessibleName(QString::fromUtf8(figure.name));
         figure.box->setAccessibleDescription(QString::fromUtf8(figure.description));
     }

@@ -56,7 +56,9 @@ Navigator::Navigator(Session& session, std::function<void()> quit, MessageSink m
     , m_quit(quit ? std::move(quit) : [] { QCoreApplication::quit(); })
     , m_messages(messages ? std::move(messages) : [](QWidget* parent, const QString& text) {
         QMessageBox::critical(parent, QStringLiteral("Tenvo"), text);
-    }) {}
+    }) {
+    QCoreApplication::instance()->installEventFilter(this);
+}
 
 Navigator::~Navigator() { qDeleteAll(windows()); }
 
@@ -68,7 +70,6 @@ template <class Form> Form* Navigator::loaded(QPointer<Form>& slot) {
             slot = new Form(*this, m_session);
         else
             slot = new Form(*this);
-        slot->installEventFilter(this);
     }
     return slot;
 }
@@ -84,7 +85,31 @@ QList<QWidget*> Navigator::windows() const {
 }
 
 bool Navigator::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Close) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::InputMethod: {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (!widget || widget->window()->isVisible() || !windows().contains(widget->window()))
+            return QObject::eventFilter(watched, event);
+        // Never a change the user cannot see: the key goes to the window now in front.
+        if (m_front && m_front->isVisible() && m_front != widget->window())
+            QCoreApplication::sendEvent(
+                m_front->focusWidget() ? m_front->focusWidget() : m_front.data(), event);
+        event->accept(); // taken, by the window in front or by nobody: no parent gets it again
+        return true;
+    }
+    case QEvent::WindowActivate:
+        // The focus shows from the moment a window comes up, as after a Tab, until a click
+        // moves it; Qt would show it only once Tab has been pressed.
+        if (auto* window = qobject_cast<QWidget*>(watched); window && windows().contains(window))
+            window->setAttribute(Qt::WA_KeyboardFocusChange);
+        break;
+    default:
+        break;
+    }
+    if (event->type() == QEvent::Close && windows().contains(qobject_cast<QWidget*>(watched))) {
         // No window has a close handler, so the close always goes through. A process with no
         // window on screen is of no use to anyone: end it.
         const QList<QWidget*> loaded = windows();
@@ -146,6 +171,7 @@ void Navigator::show(QWidget* window) {
             shownBefore->setPosition(shownBefore->position());
     }
     window->show();
+    m_front = window;
     // Platforms without a window stack (offscreen, minimal) cannot raise; do not ask them.
     static const bool canRaise =
         !platform.startsWith(QLatin1String("offscreen")) && platform != QLatin1String("minimal");

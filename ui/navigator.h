@@ -60,7 +60,9 @@ public:
     void reportMessage(QWidget* parent, const QString& text);
 
 protected:
-    // Watches the close boxes: closing the last visible window ends the program.
+    // Watches the close boxes: closing the last visible window ends the program. Keys typed
+    // for a window that is hidden, or being hidden, as a window manager may still deliver them
+    // for a moment, go to the window now in front, or nowhere.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -74,6 +76,7 @@ private:
     QPointer<Form3> m_form3;
     QPointer<Form4> m_form4;
     QPointer<Form5> m_form5;
+    QPointer<QWidget> m_front; // the window shown last
     std::function<void()> m_quit;
     MessageSink m_messages;
     bool m_ended = false;

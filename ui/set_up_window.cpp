@@ -16,6 +16,7 @@ namespace {
 
 constexpr char kTenvoWindow[] = "tenvoWindow";
 constexpr char kAnnouncer[] = "tenvoAnnouncer";
+constexpr char kTwips[] = "tenvoTwips";
 
 // A window of Tenvo as assistive technologies see it: a window, whose children are the controls
 // a user can ever see. Qt would call a plain top-level widget a filler and list its hidden
@@ -59,6 +60,8 @@ QAccessibleInterface* TenvoWindows(const QString&, QObject* object) {
 
 } // namespace
 
+QSize WindowTwips(const QWidget* window) { return window->property(kTwips).toSize(); }
+
 QWidget* CreateAnnouncer(QWidget* window) {
     auto* announcer = new QWidget(window);
     announcer->setObjectName(QStringLiteral("Announcer"));
@@ -86,6 +89,7 @@ void SetUpWindow(QWidget* window, const WindowLook& look) {
     window->setWindowTitle(QString::fromUtf8(look.title));
     window->setAccessibleName(QString::fromUtf8(look.accessibleName));
     window->setWindowIcon(ProgramIcon());
+    window->setProperty(kTwips, QSize(look.width, look.height)); // scaled with its controls
     window->resize(Pixels(look.width), Pixels(look.height));
     window->setMinimumSize(window->size()); // smaller, it would hide its own controls
     window->setAttribute(Qt::WA_DeleteOnClose, !look.keepOnClose);

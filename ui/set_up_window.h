@@ -3,6 +3,7 @@
 // screen reader makes of it.
 #pragma once
 
+class QSize;
 class QString;
 class QWidget;
 
@@ -22,6 +23,9 @@ QWidget* CreateAnnouncer(QWidget* window);
 // Says `text` through the announcer, as a notification that shows up; an empty text withdraws
 // it, so that what no longer holds is never read again.
 void Announce(QWidget* announcer, const QString& text);
+
+// The client area a window's look gives in twips; none for a window not set up.
+QSize WindowTwips(const QWidget* window);
 
 // Makes `window` a top-level window as `look` describes it. A screen reader hears it as a window
 // with that name, and never hears of a control the program keeps hidden.

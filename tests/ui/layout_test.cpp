@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 
 namespace tenvo {
@@ -102,8 +103,7 @@ QStringList Designed(const QString& window) {
             add(QStringLiteral("Label7"), "QLabel", QStringLiteral("投資合計金額"));
             // The spread and the figures a bettor checks, after the design's controls.
             add(QStringLiteral("Label22"), "QLabel", QStringLiteral("(&S)配分"));
-            add(QStringLiteral("Combo1"), "QComboBox",
-                QStringLiteral("標準（最長の倍率に 1000 円）"));
+            add(QStringLiteral("Combo1"), "QComboBox", QStringLiteral("標準"));
             add(QStringLiteral("Label23"), "QLabel", QStringLiteral("(&Y)金額（円）"));
             const char* figures[] = {"最低払戻額", "合成オッズ", "残り"};
             for (int i = 0; i < 3; ++i)
@@ -129,6 +129,8 @@ private slots:
     void tabOrder();
     void mainWindowDetails();
     void figuresTakeTheLargestSizeThatFits();
+    void captionsFitEveryFont_data();
+    void captionsFitEveryFont();
     void titlePictureIsDrawn();
     void qtTextsAreJapanese();
 };
@@ -319,6 +321,57 @@ void LayoutTest::figuresTakeTheLargestSizeThatFits() {
                 QVERIFY2(!ShowsWhole(&box), figure);
             }
         }
+}
+
+void LayoutTest::captionsFitEveryFont_data() {
+    QTest::addColumn<double>("points");
+    for (const double points : {8.0, 9.0, 11.0, 14.0, 16.0})
+        QTest::addRow("%g points", points) << points;
+}
+
+// Whatever the font, every caption and label has room for its text, every box for a line of
+// it, and an odds box not being edited shows its odds whole, or from its sign where the least
+// size is still too large.
+void LayoutTest::captionsFitEveryFont() {
+    QFETCH(double, points);
+    const QFont before = QApplication::font();
+    QFont font = before;
+    font.setPointSizeF(points);
+    QApplication::setFont(font);
+    const auto restore = qScopeGuard([&] { QApplication::setFont(before); });
+    Harness harness;
+    for (const char* name : {"Form1", "Form2", "Form3", "Form4", "Form5"}) {
+        QWidget* form = Window(*harness.navigator, QString::fromLatin1(name));
+        for (QWidget* control : Controls(form)) {
+            const QFontMetrics metrics(control->font());
+            const QString what = QStringLiteral("%1 %2").arg(name, control->objectName());
+            QSize needed;
+            if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap())
+                needed = label->sizeHint();
+            else if (auto* button = qobject_cast<QPushButton*>(control))
+                needed = metrics.size(Qt::TextShowMnemonic, button->text()) + QSize(4, 4);
+            else if (auto* frame = qobject_cast<QGroupBox*>(control))
+                needed = QSize(metrics.horizontalAdvance(frame->title()) + 8, 0);
+            else if (qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control))
+                needed = QSize(0, metrics.height());
+            QVERIFY2(needed.width() <= control->width() && needed.height() <= control->height(),
+                     qPrintable(what));
+        }
+    }
+    harness.navigator->show(FormId::Form2);
+    QVERIFY(QTest::qWaitForWindowActive(harness.navigator->form2()));
+    QLineEdit* box = harness.navigator->form2()->entryBox(1);
+    for (const char* odds : {"7.5", "1234.56", "-12.3456"}) {
+        Type(box, QString::fromLatin1(odds));
+        harness.navigator->form2()->entryBox(2)->setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return !box->hasFocus(); }));
+        QCOMPARE(box->cursorPosition(), 0);
+        box->grab();
+        const bool whole = ShowsWhole(box);
+        QVERIFY2(whole || box->font().pointSizeF() == kFigureFloorPointSize, odds);
+        // Painted from its first character: the sign, or the first digit, at the left.
+        QVERIFY2(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <= 6, odds);
+    }
 }
 
 // The title picture is drawn unscaled at the top left, and has a twin for a scale factor of 2.

@@ -47,6 +47,7 @@ private slots:
     void pasteFillsTheFollowingBoxes();
     void closingWindowsKeepsOddsAndCount();
     void keysTypeWhatTheUserMeans();
+    void keysReachOnlyWhatIsOnScreen();
 };
 
 void NavigationTest::everyButtonNavigates_data() {
@@ -723,6 +724,46 @@ void NavigationTest::keysTypeWhatTheUserMeans() {
     QVERIFY(box->font().pointSizeF() < n.form2()->font().pointSizeF());
     box->setFocus();
     QCOMPARE(box->font(), n.form2()->font());
+}
+
+// A key the window system still delivers to a window just hidden goes to the window in front;
+// figures can be copied, not edited; Enter presses the focused button, never one from a box;
+// every window shows its focus from the moment it opens.
+void NavigationTest::keysReachOnlyWhatIsOnScreen() {
+    Harness h;
+    Road road{h};
+    Navigator& n = *h.navigator;
+    Reach(road, Odds);
+    road.type({"3", "4", "7"});
+    Child<QComboBox>(n.form1(), "Combo1")->setFocus(); // as after typing the count
+    Click(n.form2(), "Command1"); // the odds window hidden, the main window in front
+    QVERIFY(QTest::qWaitForWindowActive(n.form1()));
+    QTest::keyClick(n.form2()->entryBox(3), Qt::Key_1, Qt::NoModifier);
+    QTest::keyClick(n.form2()->entryBox(3), Qt::Key_2, Qt::NoModifier);
+    QCOMPARE(n.form2()->entryBox(3)->text(), QStringLiteral("7"));
+    QCOMPARE(Child<QComboBox>(n.form1(), "Combo1")->currentText(), QStringLiteral("12"));
+
+    Type(Child<QComboBox>(n.form1(), "Combo1")->lineEdit(), QStringLiteral("3"));
+    QTest::keyClick(n.form2()->entryBox(1), Qt::Key_Return); // in a box: presses nothing
+    road.result();
+    QVERIFY(QTest::qWaitForWindowActive(n.form3()));
+    QVERIFY(n.form3()->testAttribute(Qt::WA_KeyboardFocusChange));
+    QLineEdit* stake = Child<QLineEdit>(n.form3(), "Text1");
+    for (QLineEdit* figure : {stake, Child<QLineEdit>(n.form3(), "Text21")}) {
+        figure->setFocus();
+        QTest::keyClicks(figure, QStringLiteral("7"));
+        QTest::keyClick(figure, Qt::Key_Backspace);
+        QCOMPARE(figure->text(), figure == stake ? QStringLiteral("2400") : QStringLiteral("5300"));
+        QVERIFY(QAccessible::queryAccessibleInterface(figure)->state().readOnly);
+    }
+    Click(n.form3(), "Command3");
+    QVERIFY(QTest::qWaitForWindowActive(n.form5()));
+    QVERIFY(n.form5()->testAttribute(Qt::WA_KeyboardFocusChange));
+    QCOMPARE(QApplication::focusWidget(), Child(n.form5(), "Command2"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); // (&R)再計算
+    QTRY_VERIFY(n.form2()->isVisible() && !n.form5()->isVisible());
+    QCOMPARE(h.quits, 0);
 }
 
 // The odds window's close box only hides it; the main window's unloads it, and it comes back

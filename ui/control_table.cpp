@@ -89,24 +89,31 @@ protected:
 };
 
 // Enter presses the button that has the focus, as Space does; a button never becomes a default
-// button, so Enter in a box presses nothing.
+// button, so Enter in a box presses nothing. An access key presses its button at once: Qt would
+// show the press for a tenth of a second first, and keys typed meanwhile would still reach a
+// window the button is about to hide.
 class ButtonKeys : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* button = qobject_cast<QPushButton*>(watched);
+        if (!button || !button->isEnabled())
+            return QObject::eventFilter(watched, event);
+        if (event->type() == QEvent::Shortcut) {
+            button->setFocus(Qt::ShortcutFocusReason);
+            button->click();
+            return true;
+        }
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
         const auto* key = static_cast<QKeyEvent*>(event);
         if ((key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter) ||
-            (key->modifiers() & ~Qt::KeypadModifier))
+            (key->modifiers() & ~Qt::KeypadModifier) || key->isAutoRepeat())
             return QObject::eventFilter(watched, event);
-        if (auto* button = qobject_cast<QPushButton*>(watched); button && !key->isAutoRepeat()) {
-            button->animateClick();
-            return true;
-        }
-        return QObject::eventFilter(watched, event);
+        button->click();
+        return true;
     }
 };
 

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -56,6 +57,10 @@ Form1::Form1(Navigator& navigator, Session& session)
     FindControl<QLabel>(this, "Label1")->setBuddy(Combo1);
     // On Linux Qt names an editable list by its text; its edit field, which has the focus, says
     // what the number is, so that a screen reader reads 入力項目数 and then the number.
+    // Some styles (adwaita-qt among them) give a list's field margins wider than this small
+    // field itself, and the count would not show at all: it keeps none.
+    Combo1->installEventFilter(this);
+    Combo1->lineEdit()->installEventFilter(this);
     Combo1->setAccessibleName(QStringLiteral("入力項目数"));
     Combo1->lineEdit()->setAccessibleName(QStringLiteral("入力項目数"));
     Text1->setAccessibleName(QStringLiteral("平均倍率"));
@@ -118,6 +123,15 @@ void Form1::Command1_Click() {
 }
 
 void Form1::Command2_Click() { m_navigator.end(); }
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    // After the style has set its own, polishing the list or its field.
+    if ((watched == Combo1 || watched == Combo1->lineEdit()) &&
+        (event->type() == QEvent::Polish || event->type() == QEvent::StyleChange ||
+         event->type() == QEvent::Show))
+        Combo1->lineEdit()->setTextMargins(0, 0, 0, 0);
+    return QWidget::eventFilter(watched, event);
+}
 
 void Form1::Command3_Click() {
     if (m_session.takeCount())

@@ -24,6 +24,9 @@ public:
     void Command2_Click(); // "(&E)End"
     void Command3_Click(); // "(&N)倍率入力": the entry count, then the odds window
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Says why a press changed nothing; a refused count is kept, selected to be typed over.
     void Refuse(const Refusal& refusal);

@@ -70,6 +70,8 @@ private slots:
     void countFieldTakesWhatPeopleType();
     void aScreenReaderHearsTheCountAndRejections();
     void aBudgetTypedSpreadsTheStakes();
+    void keysAfterCalculateReachTheMainWindow_data();
+    void keysAfterCalculateReachTheMainWindow();
     void tenvoStartsOnItsTitleWindow();
 };
 
@@ -274,6 +276,38 @@ void DesktopTest::aBudgetTypedSpreadsTheStakes() {
     QTRY_VERIFY_WITH_TIMEOUT(
         (heard = Probe({"named", app, QStringLiteral("の賭け金")}), heard.mid(0, 3) == expected),
         15000);
+}
+
+void DesktopTest::keysAfterCalculateReachTheMainWindow_data() {
+    QTest::addColumn<int>("delay"); // between keys, in milliseconds
+    QTest::newRow("no delay") << 0;
+    QTest::newRow("20 ms") << 20;
+}
+
+// Keys typed right after (K)計算, while the window manager has yet to move the focus, go to the
+// main window, never into the odds window just hidden: the result prices the odds on screen.
+void DesktopTest::keysAfterCalculateReachTheMainWindow() {
+    QFETCH(int, delay);
+    Harness h;
+    Navigator& n = *h.navigator;
+    Road road{h};
+    Reach(road, Main);
+    QTRY_VERIFY(n.form1()->isActiveWindow());
+    QVERIFY(Keys({"ctrl+a", "3", "alt+n"}));
+    QTRY_VERIFY(n.form2()->isActiveWindow());
+    QVERIFY(Run(QStringLiteral("xdotool"), {"type", "3\t"})); // entry 20, then entry 19
+    QTRY_COMPARE(QApplication::focusWidget(), n.form2()->entryBox(19));
+    for (int k = 1; k <= 3; ++k)
+        n.form2()->entryBox(k)->setText(QString::number(k + 2));
+    const QStringList typed = BoxTexts(n.form2(), 2, 21);
+    QVERIFY(Run(QStringLiteral("xdotool"), {"key", "--clearmodifiers", "--delay",
+                                            QString::number(delay), "alt+k", "ctrl+a", "1", "2"}));
+    QTRY_VERIFY(n.form1()->isActiveWindow() && !n.form2()->isVisible());
+    QTest::qWait(200);
+    QCOMPARE(BoxTexts(n.form2(), 2, 21), typed);
+    QVERIFY(Keys({"alt+k"})); // the result, for the odds 3, 4 and 5 on screen
+    QTRY_VERIFY(n.form3()->isVisible());
+    QCOMPARE(BoxTexts(n.form3(), 1, 3), (QStringList{"1800", "1300", "1000"}));
 }
 
 // The program itself on this display: its title window comes up, and its close box ends it.

@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QScopeGuard>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTemporaryDir>
 
 namespace tenvo {
@@ -131,6 +133,8 @@ private slots:
     void figuresTakeTheLargestSizeThatFits();
     void captionsFitEveryFont_data();
     void captionsFitEveryFont();
+    void countShowsInEveryStyle_data();
+    void countShowsInEveryStyle();
     void titlePictureIsDrawn();
     void qtTextsAreJapanese();
 };
@@ -372,6 +376,39 @@ void LayoutTest::captionsFitEveryFont() {
         // Painted from its first character: the sign, or the first digit, at the left.
         QVERIFY2(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <= 6, odds);
     }
+}
+
+void LayoutTest::countShowsInEveryStyle_data() {
+    QTest::addColumn<QString>("style");
+    for (const QString& style : QStyleFactory::keys())
+        QTest::newRow(qPrintable(style)) << style;
+}
+
+// The count is drawn in every style Qt offers here: some pixels of the count field have the
+// colour of its text.
+void LayoutTest::countShowsInEveryStyle() {
+    QFETCH(QString, style);
+    QStyle* before = QApplication::style();
+    const QString beforeName = before->name();
+    QApplication::setStyle(style);
+    const auto restore = qScopeGuard([&] { QApplication::setStyle(beforeName); });
+    Harness harness;
+    Road road{harness};
+    Reach(road, Main);
+    auto* count = Child<QComboBox>(harness.navigator->form1(), "Combo1");
+    count->setEditText(QStringLiteral("8"));
+    count->lineEdit()->deselect();
+    const QImage drawn = count->grab().toImage();
+    const QColor text = count->lineEdit()->palette().color(QPalette::Text);
+    int inked = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) {
+            const QColor pixel = drawn.pixelColor(x, y);
+            inked += std::abs(pixel.lightness() - text.lightness()) < 40 &&
+                     std::abs(pixel.lightness() -
+                              count->lineEdit()->palette().color(QPalette::Base).lightness()) > 80;
+        }
+    QVERIFY2(inked >= 4, qPrintable(QStringLiteral("%1 pixels of text").arg(inked)));
 }
 
 // The title picture is drawn unscaled at the top left, and has a twin for a scale factor of 2.

@@ -6,7 +6,8 @@ Run it to make again, in this folder:
 - title.png, the title window's picture (242 x 343 pixels, the lower third black), and
   title@2x.png, the same drawn at twice the size for screens at a scale factor of 2;
 - icons/tenvo-N.png for N = 16, 24, 32, 48, 64, 128 and 256: the tunnel in a round badge on a
-  transparent ground, and icons/tenvo.svg, the same badge as a scalable picture.
+  transparent ground (at 16 and 24 pixels a few bright rings, which read at that size), and
+  icons/tenvo.svg, the same badge as a scalable picture.
 It needs only Python.
 """
 import math
@@ -72,6 +73,35 @@ def icon(size, samples=4):
     return rows
 
 
+def small_icon(size, samples=6):
+    """The badge for a task bar: bright rings on black, a pixel or so wide each, two of them
+    at 16 pixels and three at 24."""
+    rings = (0.74, 0.30) if size <= 16 else (0.80, 0.50, 0.22)  # the badge's radius is 1
+    rows = []
+    width = 1.2 / size * 2  # a ring's width, in the badge's units
+    for y in range(size):
+        row = []
+        for x in range(size):
+            light = coverage = 0.0
+            for sy in range(samples):
+                for sx in range(samples):
+                    u = (x + (sx + 0.5) / samples) / size * 2 - 1
+                    v = (y + (sy + 0.5) / samples) / size * 2 - 1
+                    radius = math.hypot(u, v)
+                    if radius > 1:
+                        continue
+                    coverage += 1
+                    light += any(abs(radius - ring) < width / 2 for ring in rings)
+            if coverage == 0:
+                row.append((0, 0, 0, 0))
+                continue
+            g = light / coverage
+            row.append((int(60 * g), int(150 * g), int(255 * g),
+                        round(255 * coverage / (samples * samples))))
+        rows.append(row)
+    return rows
+
+
 def svg():
     """The badge with its rings as circles: thin and dim towards the far end."""
     rings = []
@@ -110,6 +140,7 @@ if __name__ == "__main__":
     icons = folder / "icons"
     icons.mkdir(exist_ok=True)
     for size in ICON_SIZES:
-        (icons / f"tenvo-{size}.png").write_bytes(png(size, size, icon(size)))
+        drawn = small_icon(size) if size <= 24 else icon(size)
+        (icons / f"tenvo-{size}.png").write_bytes(png(size, size, drawn))
     (icons / "tenvo.svg").write_text(svg())
     print(f"wrote the title pictures and the icons in {folder}")

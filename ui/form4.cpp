@@ -6,6 +6,7 @@
 #include "ui/navigator.h"
 #include "ui/set_up_window.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPushButton>
 
@@ -20,9 +21,19 @@ constexpr ControlRow kControls[] = {
 
 } // namespace
 
+QPixmap TitlePicture(const QSize& size, qreal devicePixelRatio) {
+    const QSize pixels = (QSizeF(size) * devicePixelRatio).toSize();
+    if (pixels == kPictureSize)
+        return QPixmap(QStringLiteral(":/assets/title.png"));
+    QPixmap drawn =
+        QPixmap::fromImage(QImage(QStringLiteral(":/assets/title@2x.png"))
+                               .scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    drawn.setDevicePixelRatio(devicePixelRatio);
+    return drawn;
+}
+
 Form4::Form4(Navigator& navigator)
-    : m_navigator(navigator)
-    , m_picture(QStringLiteral(":/assets/title.png")) {
+    : m_navigator(navigator) {
     setObjectName(QStringLiteral("Form4"));
     SetUpWindow(this, {"Form4", "タイトル", 3585, 5040});
     CreateControls(this, kControls);
@@ -36,9 +47,14 @@ void Form4::Command1_Click() {
 }
 
 void Form4::paintEvent(QPaintEvent*) {
-    // Unscaled at the top left, sharp at any scale factor; what lies beyond the client area is
-    // cut off.
-    QPainter(this).drawPixmap(0, 0, m_picture.pixmap(kPictureSize, devicePixelRatioF()));
+    // At the top left, as much larger as the window's layout is for its font, and smooth at any
+    // scale factor; what lies beyond the client area is cut off.
+    const double scale = minimumWidth() * 15.0 / WindowTwips(this).width();
+    const QSize size = (QSizeF(kPictureSize) * scale).toSize();
+    if (m_shown.deviceIndependentSize().toSize() != size ||
+        m_shown.devicePixelRatio() != devicePixelRatioF())
+        m_shown = TitlePicture(size, devicePixelRatioF());
+    QPainter(this).drawPixmap(0, 0, m_shown);
 }
 
 } // namespace tenvo

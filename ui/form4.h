@@ -2,7 +2,7 @@
 // Form4: the title window, a picture and the button that starts a calculation.
 #pragma once
 
-#include <QIcon>
+#include <QPixmap>
 #include <QWidget>
 
 class QPushButton;
@@ -10,6 +10,10 @@ class QPushButton;
 namespace tenvo {
 
 class Navigator;
+
+// The title picture for `size` logical pixels at a device pixel ratio: the picture itself at
+// its own size on a plain screen, otherwise drawn smoothly from its twin of twice the size.
+QPixmap TitlePicture(const QSize& size, qreal devicePixelRatio);
 
 class Form4 : public QWidget {
 public:
@@ -22,7 +26,7 @@ protected:
 
 private:
     Navigator& m_navigator;
-    QIcon m_picture; // the title picture, with its twin for a scale factor of 2
+    QPixmap m_shown; // the title picture as last drawn, for the size and scale it was drawn at
     QPushButton* Command1 = nullptr;
 };
 

@@ -55,7 +55,11 @@ Navigator::Navigator(Session& session, std::function<void()> quit, MessageSink m
     : m_session(session)
     , m_quit(quit ? std::move(quit) : [] { QCoreApplication::quit(); })
     , m_messages(messages ? std::move(messages) : [](QWidget* parent, const QString& text) {
-        QMessageBox::critical(parent, QStringLiteral("Tenvo"), text);
+        // Modal to its own window, so that a compositor that places dialogs does so over it.
+        QMessageBox box(QMessageBox::Critical, QStringLiteral("Tenvo"), text, QMessageBox::Ok,
+                        parent);
+        box.setWindowModality(Qt::WindowModal);
+        box.exec();
     }) {
     QCoreApplication::instance()->installEventFilter(this);
 }

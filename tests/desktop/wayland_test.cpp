@@ -9,6 +9,8 @@
 #include <QDBusObjectPath>
 #include <QDBusReply>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QTimer>
 
 namespace tenvo {
 namespace {
@@ -114,6 +116,7 @@ private slots:
     void buttonsBringShownWindowsToTheFront_data();
     void buttonsBringShownWindowsToTheFront();
     void aMinimizedMainWindowComesBack();
+    void aMessageOpensOverItsWindow();
 };
 
 void WaylandTest::buttonsBringShownWindowsToTheFront_data() {
@@ -171,6 +174,38 @@ void WaylandTest::aMinimizedMainWindowComesBack() {
     QVERIFY(BecomesActive(n.form1(), "calculate"));
     QVERIFY(n.form1()->isVisible());
     QVERIFY(KeyReaches(n.form1()));
+}
+
+// A message found by (K)結果表示 is a dialog of the main window, modal to it alone, with the
+// keyboard focus; where mutter puts it is mutter's to say.
+void WaylandTest::aMessageOpensOverItsWindow() {
+    Harness h;
+    h.navigator = std::make_unique<Navigator>(h.session); // with its own message box
+    Road r{h};
+    Navigator& n = *h.navigator;
+    Reach(r, Evaluated);
+    QVERIFY(BecomesActive(n.form1(), "calculate"));
+    n.form2()->entryBox(2)->setText(QStringLiteral("x")); // in the hidden odds window
+    bool modal = false, parented = false, focused = false;
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, &n, [&] {
+        QMessageBox* box = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (auto* message = qobject_cast<QMessageBox*>(window); message && message->isVisible())
+                box = message;
+        if (!box)
+            return;
+        look.stop();
+        modal = box->windowModality() == Qt::WindowModal;
+        parented = box->windowHandle()->transientParent() == n.form1()->windowHandle();
+        focused = BecomesActive(box, "message");
+        box->accept();
+    });
+    look.start(20);
+    Press(n.form1(), "Command1");
+    QVERIFY(modal);
+    QVERIFY(parented);
+    QVERIFY(focused);
 }
 
 } // namespace tenvo

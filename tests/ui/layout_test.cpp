@@ -425,6 +425,32 @@ void LayoutTest::titlePictureIsDrawn() {
             bright += picture.pixelColor(x, y).blue() > 128;
         }
     QVERIFY(bright > 20); // the points compared are not all black
+    // At a fractional scale factor it is drawn smoothly from its twin, not enlarged pixel by
+    // pixel from the picture itself.
+    const QImage twin(QStringLiteral(":/assets/title@2x.png"));
+    for (const qreal ratio : {1.25, 1.5}) {
+        const QImage drawn = TitlePicture(picture.size(), ratio).toImage();
+        QCOMPARE(drawn.size(), (QSizeF(picture.size()) * ratio).toSize());
+        const auto distance = [&](const QImage& other) {
+            qint64 sum = 0;
+            for (int y = 0; y < drawn.height(); y += 3)
+                for (int x = 0; x < drawn.width(); x += 3)
+                    sum += std::abs(drawn.pixelColor(x, y).blue() - other.pixelColor(x, y).blue());
+            return sum;
+        };
+        QVERIFY(
+            distance(twin.scaled(drawn.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)) <
+            distance(picture.scaled(drawn.size())) / 3);
+    }
+    // The icon a task bar draws at 16 pixels is mostly light rings, not a dark disc.
+    const QImage small(QStringLiteral(":/assets/icons/tenvo-16.png"));
+    int opaque = 0, light = 0;
+    for (int y = 0; y < small.height(); ++y)
+        for (int x = 0; x < small.width(); ++x) {
+            opaque += small.pixelColor(x, y).alpha() > 128;
+            light += small.pixelColor(x, y).alpha() > 128 && small.pixelColor(x, y).blue() > 100;
+        }
+    QVERIFY(light * 4 >= opaque);
 }
 
 // Qt's own texts, such as a box's menu, are in Japanese like the rest of Tenvo.

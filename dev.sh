@@ -9,6 +9,7 @@ cd "$(dirname "$0")"
 packages=(cmake make g++ pkg-config libgtest-dev libgmp-dev qt6-base-dev nlohmann-json3-dev
           qt6-translations-l10n fonts-ipafont-gothic xvfb xauth x11-utils openbox xdotool wmctrl
           dbus dbus-daemon at-spi2-core python3-pyatspi mutter qt6-wayland
+          qt6-gtk-platformtheme fonts-cantarell adwaita-qt6
           clang libclang-rt-14-dev libbenchmark-dev python3 time help2man dpkg-dev file lintian
           desktop-file-utils appstream)
 jobs=$(nproc)

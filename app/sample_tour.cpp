@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFont>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -115,6 +116,14 @@ int RunSampleTour(const std::optional<QString>& wanted) {
     stakes->findChild<QComboBox*>(QStringLiteral("Combo1"))->setCurrentIndex(1);
     stakes->findChild<QLineEdit*>(QStringLiteral("Text22"))->setText(QStringLiteral("10000"));
     saved &= Save(stakes, folder, QStringLiteral("7-budget.png"));
+    // The stake window once more, made anew in a 14-point font, as a desktop set so shows it.
+    QFont larger = QApplication::font();
+    larger.setPointSizeF(14);
+    QApplication::setFont(larger);
+    stakes->close(); // it goes with its close box, and comes back made for the font
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    navigator.show(FormId::Form3);
+    saved &= Save(navigator.window(FormId::Form3), folder, QStringLiteral("8-stakes-14pt.png"));
     std::printf("Pictures saved in %s\n", qPrintable(path));
     if (!saved)
         std::fprintf(stderr, "tenvo: some pictures could not be saved in %s\n", qPrintable(path));

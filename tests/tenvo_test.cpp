@@ -19,8 +19,9 @@ Finished Tenvo(const std::string& args) {
                       testing::TempDir() + " " TENVO_PATH " " + args);
 }
 
-const char* const kPictures[] = {"1-title.png",  "2-main.png",   "3-odds.png",
-                                 "4-result.png", "5-stakes.png", "6-profits.png", "7-budget.png"};
+const char* const kPictures[] = {"1-title.png",  "2-main.png",       "3-odds.png",
+                                 "4-result.png", "5-stakes.png",     "6-profits.png",
+                                 "7-budget.png", "8-stakes-14pt.png"};
 
 TEST(Tenvo, CommandLine) {
     const struct {

@@ -6,6 +6,7 @@
 
 #include <QClipboard>
 #include <QProcess>
+#include <QScreen>
 #include <QTimer>
 
 #include <functional>
@@ -70,6 +71,8 @@ private slots:
     void countFieldTakesWhatPeopleType();
     void aScreenReaderHearsTheCountAndRejections();
     void aBudgetTypedSpreadsTheStakes();
+    void captionsFitTheDesktopsFont();
+    void aKeyboardUserSeesTheFocusAndPressesEnter();
     void keysAfterCalculateReachTheMainWindow_data();
     void keysAfterCalculateReachTheMainWindow();
     void tenvoStartsOnItsTitleWindow();
@@ -276,6 +279,52 @@ void DesktopTest::aBudgetTypedSpreadsTheStakes() {
     QTRY_VERIFY_WITH_TIMEOUT(
         (heard = Probe({"named", app, QStringLiteral("の賭け金")}), heard.mid(0, 3) == expected),
         15000);
+}
+
+// Under GNOME's own theme (Qt's gtk3 platform theme) at a 14-point font, as a user sets it, every
+// window has room for every caption, and the stake window, photographed, shows it. Run by
+// desktop_gtk_test, which sets the theme.
+void DesktopTest::captionsFitTheDesktopsFont() {
+    if (qEnvironmentVariable("QT_QPA_PLATFORMTHEME") != QLatin1String("gtk3"))
+        QSKIP("desktop_gtk_test runs this under the gtk3 theme at 14 points");
+    QCOMPARE(QApplication::font().pointSize(), 14); // the desktop's font, through the theme
+    Harness h;
+    Road road{h};
+    Reach(road, Stakes);
+    Navigator& n = *h.navigator;
+    for (const FormId id :
+         {FormId::Form1, FormId::Form2, FormId::Form3, FormId::Form4, FormId::Form5})
+        QVERIFY2(
+            CutCaptions(n.window(id)).isEmpty(),
+            qPrintable(n.window(id)->objectName() + ": " + CutCaptions(n.window(id)).join(' ')));
+    QTRY_VERIFY(n.form3()->isActiveWindow());
+    if (const QString picture = qEnvironmentVariable("TENVO_PICTURE"); !picture.isEmpty())
+        QVERIFY(n.form3()
+                    ->screen()
+                    ->grabWindow(0, n.form3()->frameGeometry().x(), n.form3()->frameGeometry().y(),
+                                 n.form3()->frameGeometry().width(),
+                                 n.form3()->frameGeometry().height())
+                    .save(picture));
+}
+
+// The profit window comes up showing which button has the focus; Tab reaches a profit, which a
+// stray key cannot change; Enter presses the focused button.
+void DesktopTest::aKeyboardUserSeesTheFocusAndPressesEnter() {
+    Harness h;
+    Road road{h};
+    Reach(road, Profits);
+    Navigator& n = *h.navigator;
+    QTRY_VERIFY(n.form5()->isActiveWindow());
+    QCOMPARE(QApplication::focusWidget(), Child(n.form5(), "Command2"));
+    QVERIFY(n.form5()->testAttribute(Qt::WA_KeyboardFocusChange)); // its focus frame is drawn
+    QVERIFY(Keys({"Tab", "Tab"}));
+    QTRY_COMPARE(QApplication::focusWidget(), Child(n.form5(), "Text20"));
+    QVERIFY(Keys({"7", "BackSpace", "Delete"}));
+    QTest::qWait(100);
+    QCOMPARE(BoxTexts(n.form5(), 20, 20), QStringList{"-5300"});
+    QVERIFY(Keys({"shift+Tab", "Return"})); // (&R)再計算
+    QTRY_VERIFY(n.form2()->isActiveWindow() && !n.form5()->isVisible());
+    QCOMPARE(h.quits, 0);
 }
 
 void DesktopTest::keysAfterCalculateReachTheMainWindow_data() {

@@ -346,21 +346,7 @@ void LayoutTest::captionsFitEveryFont() {
     Harness harness;
     for (const char* name : {"Form1", "Form2", "Form3", "Form4", "Form5"}) {
         QWidget* form = Window(*harness.navigator, QString::fromLatin1(name));
-        for (QWidget* control : Controls(form)) {
-            const QFontMetrics metrics(control->font());
-            const QString what = QStringLiteral("%1 %2").arg(name, control->objectName());
-            QSize needed;
-            if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap())
-                needed = label->sizeHint();
-            else if (auto* button = qobject_cast<QPushButton*>(control))
-                needed = metrics.size(Qt::TextShowMnemonic, button->text()) + QSize(4, 4);
-            else if (auto* frame = qobject_cast<QGroupBox*>(control))
-                needed = QSize(metrics.horizontalAdvance(frame->title()) + 8, 0);
-            else if (qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control))
-                needed = QSize(0, metrics.height());
-            QVERIFY2(needed.width() <= control->width() && needed.height() <= control->height(),
-                     qPrintable(what));
-        }
+        QVERIFY2(CutCaptions(form).isEmpty(), qPrintable(CutCaptions(form).join(' ')));
     }
     harness.navigator->show(FormId::Form2);
     QVERIFY(QTest::qWaitForWindowActive(harness.navigator->form2()));

@@ -12,6 +12,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStringList>
@@ -74,6 +76,28 @@ inline QStringList VisibleWindows() {
 
 inline void Click(QWidget* window, const char* button) {
     QTest::mouseClick(Child<QPushButton>(window, button), Qt::LeftButton);
+}
+
+// The controls of a window whose text has no room in them in the font they are drawn in: a
+// caption or label wider or higher than its control, a line of a box's text higher than it.
+inline QStringList CutCaptions(QWidget* window) {
+    QStringList cut;
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const QFontMetrics metrics(control->font());
+        QSize needed;
+        if (auto* label = qobject_cast<QLabel*>(control); label && !label->wordWrap())
+            needed = label->sizeHint();
+        else if (auto* button = qobject_cast<QPushButton*>(control))
+            needed = metrics.size(Qt::TextShowMnemonic, button->text()) + QSize(4, 4);
+        else if (auto* frame = qobject_cast<QGroupBox*>(control))
+            needed = QSize(metrics.horizontalAdvance(frame->title()) + 8, 0);
+        else if (qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control))
+            needed = QSize(0, metrics.height());
+        if (control->isVisibleTo(window) &&
+            (needed.width() > control->width() || needed.height() > control->height()))
+            cut << control->objectName();
+    }
+    return cut;
 }
 
 // The user's road, one step per button, through mouse clicks.

@@ -3,7 +3,9 @@
 """What a screen reader learns of a program over the accessibility bus (AT-SPI).
 
 usage: atspi_probe.py focused APP     the focused objects: role|name|text, one a line
-       atspi_probe.py named APP SUFFIX the objects whose name ends so: name|text|description
+       atspi_probe.py named APP WINDOW SUFFIX
+                                      the objects of the window named WINDOW whose name
+                                      ends so: name|text|description
        atspi_probe.py listen SECONDS  what shows up meanwhile: role|name, one a line, after
                                       a line "ready"
 """
@@ -44,10 +46,17 @@ def focused(app):
             print(f"{node.getRoleName()}|{one_line(node.name)}|{text_of(node)}")
 
 
-def named(app, suffix):
-    for node in nodes(app):
-        if node.name.endswith(suffix):
-            print(f"{node.name}|{text_of(node)}|{one_line(node.description)}")
+def named(app, window, suffix):
+    for program in pyatspi.Registry.getDesktop(0):
+        if program is None or program.name != app:
+            continue
+        for i in range(program.childCount):
+            shown = program.getChildAtIndex(i)
+            if shown is None or shown.name != window:
+                continue
+            for node in walk(shown):
+                if node.name.endswith(suffix):
+                    print(f"{node.name}|{text_of(node)}|{one_line(node.description)}")
 
 
 def listen(seconds):
@@ -64,6 +73,6 @@ def listen(seconds):
 if sys.argv[1] == "focused":
     focused(sys.argv[2])
 elif sys.argv[1] == "named":
-    named(sys.argv[2], sys.argv[3])
+    named(sys.argv[2], sys.argv[3], sys.argv[4])
 else:
     listen(float(sys.argv[2]))

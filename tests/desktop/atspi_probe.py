@@ -51,12 +51,15 @@ def named(app, window, suffix):
         if program is None or program.name != app:
             continue
         for i in range(program.childCount):
-            shown = program.getChildAtIndex(i)
-            if shown is None or shown.name != window:
+            try:  # a window the program has let go of since may be listed still, and fail
+                shown = program.getChildAtIndex(i)
+                if shown is None or shown.name != window:
+                    continue
+                lines = [f"{node.name}|{text_of(node)}|{one_line(node.description)}"
+                         for node in walk(shown) if node.name.endswith(suffix)]
+            except Exception:
                 continue
-            for node in walk(shown):
-                if node.name.endswith(suffix):
-                    print(f"{node.name}|{text_of(node)}|{one_line(node.description)}")
+            print("\n".join(lines))
 
 
 def listen(seconds):

@@ -5,8 +5,12 @@
 # has a D-Bus session of its own, with the accessibility bus a screen reader listens on.
 set -euo pipefail
 if [ -z "${TENVO_IN_SESSION:-}" ]; then
+    # A runtime folder of its own, for the session bus and the accessibility bus it starts:
+    # a suite running beside this one must not find their sockets.
+    runtime=$(mktemp -d)
     status=0
-    TENVO_IN_SESSION=1 dbus-run-session -- "$0" "$@" || status=$?
+    TENVO_IN_SESSION=1 XDG_RUNTIME_DIR="$runtime" dbus-run-session -- "$0" "$@" || status=$?
+    rm -rf "$runtime"
     exit "$status"
 fi
 for tool in Xvfb xdpyinfo openbox xdotool wmctrl dbus-run-session; do

@@ -75,7 +75,7 @@ void Click(QWidget* window, const char* button) {
 int RunSampleTour(const std::optional<QString>& wanted) {
     const QString path = PrepareFolder(wanted);
     if (path.isEmpty())
-        return wanted ? 2 : 1;
+        return wanted ? kTenvoUsageError : kPicturesNotSaved;
     const QDir folder(path);
 
     Session session;
@@ -104,7 +104,7 @@ int RunSampleTour(const std::optional<QString>& wanted) {
     QWidget* const stakes = navigator.window(FormId::Form3);
     if (!stakes->isVisible()) { // the odds 3, 4, 7 are accepted
         std::fprintf(stderr, "tenvo: the sample calculation was not accepted\n");
-        return 1;
+        return kPicturesNotSaved;
     }
     saved &= Save(stakes, folder, QStringLiteral("5-stakes.png"));
     Click(stakes, "Command3");
@@ -127,7 +127,7 @@ int RunSampleTour(const std::optional<QString>& wanted) {
     std::printf("Pictures saved in %s\n", qPrintable(path));
     if (!saved)
         std::fprintf(stderr, "tenvo: some pictures could not be saved in %s\n", qPrintable(path));
-    return saved ? 0 : 1;
+    return saved ? kTenvoDone : kPicturesNotSaved;
 }
 
 } // namespace tenvo

@@ -10,11 +10,13 @@
 #include "ui/program_look.h"
 
 #include <QApplication>
+#include <QByteArray>
 #include <QCommandLineParser>
 #include <QFile>
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -41,7 +43,8 @@ constexpr const char* kHelp =
     "new private folder under the temporary folder and prints its path.\n"
     "Qt's own options, such as -platform and -style, are taken as well.\n"
     "\n"
-    "Exit status: 0 done; 1 the sample pictures could not be saved; 2 a usage error.\n";
+    "Exit status: 0 done; 1 the sample pictures could not be saved; 2 a usage error, or a\n"
+    "folder given to --sample-tour that is a link, not a folder, or cannot be made.\n";
 
 // Qt's options that QApplication reads itself.
 constexpr const char* kQtOptions[] = {
@@ -100,20 +103,25 @@ int StartUp(int argc, char** argv) {
     if (const auto* error = std::get_if<TenvoUsageError>(&read)) {
         std::fprintf(stderr, "tenvo: %s\nTry 'tenvo --help' for more information.\n",
                      qPrintable(error->message));
-        return 2;
+        return kTenvoUsageError;
     }
     const Command& command = std::get<Command>(read);
     if (command.help) {
         std::fputs(kHelp, stdout);
-        return 0;
+        return kTenvoDone;
     }
     if (command.version) {
         std::printf("tenvo %s\n", qPrintable(QCoreApplication::applicationVersion()));
-        return 0;
+        return kTenvoDone;
     }
 
+    // A platform that shows nothing (offscreen, minimal) is no display either: the windows would
+    // wait for a user who cannot see them.
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    const bool showsNothing = platform.startsWith("offscreen") || platform.startsWith("minimal");
     const bool hasDisplay =
-        std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || std::getenv("QT_QPA_PLATFORM");
+        !showsNothing &&
+        (std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") || !platform.isEmpty());
     const bool tour = command.sampleTour || !hasDisplay;
     // Qt looks for the session's runtime folder as it starts; a machine without a session has
     // none, so the tour lends it a private one for the run.

@@ -19,7 +19,7 @@ int main(int argc, char** argv) {
     if (const auto* error = std::get_if<tenvo::CalcUsageError>(&command)) {
         std::fprintf(stderr, "tenvo-calc: %s\nTry 'tenvo-calc --help' for more information.\n",
                      error->message.c_str());
-        return 2;
+        return tenvo::kUnreadable;
     }
     tenvo::Output out(stdout);
     const int status = tenvo::RunCalcCommand(std::get<tenvo::CalcOptions>(command), out, stderr);

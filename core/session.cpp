@@ -91,7 +91,7 @@ ResultPress Session::showResult() {
         return CheckVerdict{}; // nothing to judge: nothing at all
     const std::optional<Integer> count = ReadItemCount(m_countText);
     if (!count)
-        return Refusal{CountRefused{}};
+        return ResultPress(std::in_place_type<Refusal>, CountRefused{});
     // What the windows show now is read afresh and priced on a copy: the same figures as the
     // last evaluation when nothing changed since, and nothing kept when a step fails.
     CalculationState next = m_state;

@@ -109,6 +109,11 @@ TEST(Tenvo, TheTourGoesWhereItIsToldButNeverThroughALink) {
     EXPECT_EQ(run.status, 1);
     EXPECT_NE(run.err.find("some pictures could not be saved"), std::string::npos) << run.err;
     fs::remove_all(base);
+    // A platform that shows nothing is no display: the tour, not windows nobody sees.
+    run = tenvo::Run("env TMPDIR=" + testing::TempDir() + " QT_QPA_PLATFORM=offscreen timeout 20 " +
+                     TENVO_PATH);
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.rfind("No display found", 0), 0u) << run.out;
     // Without a display and without a usable temporary folder nothing is written.
     run = tenvo::Run("env -u DISPLAY -u WAYLAND_DISPLAY TMPDIR=/nonexistent " TENVO_PATH);
     EXPECT_EQ(run.status, 1);

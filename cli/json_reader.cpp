@@ -3,6 +3,8 @@
 // levels, whatever the line holds, and never converts a number.
 #include "cli/json_reader.h"
 
+#include "cli/utf8.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -40,28 +42,9 @@ std::size_t FirstNonText(std::string_view s) {
             ++i;
             continue;
         }
-        std::size_t length = 0;
-        unsigned char low = 0x80, high = 0xBF; // the range of the second byte
-        if (c >= 0xC2 && c <= 0xDF) {
-            length = 2;
-        } else if (c >= 0xE0 && c <= 0xEF) {
-            length = 3;
-            low = c == 0xE0 ? 0xA0 : 0x80;
-            high = c == 0xED ? 0x9F : 0xBF;
-        } else if (c >= 0xF0 && c <= 0xF4) {
-            length = 4;
-            low = c == 0xF0 ? 0x90 : 0x80;
-            high = c == 0xF4 ? 0x8F : 0xBF;
-        } else {
+        const std::size_t length = Utf8Length(s.substr(i));
+        if (length == 0)
             return i;
-        }
-        if (i + length > s.size())
-            return i;
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto next = static_cast<unsigned char>(s[i + k]);
-            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
-                return i;
-        }
         i += length;
     }
     return std::string_view::npos;

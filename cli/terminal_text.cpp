@@ -2,37 +2,12 @@
 // Escaping what a terminal would take as a command.
 #include "cli/terminal_text.h"
 
+#include "cli/utf8.h"
+
 #include <cstdio>
 
 namespace tenvo {
 namespace {
-
-// The length of the well-formed UTF-8 character at the start of `text`, 0 when there is none.
-std::size_t CharacterLength(std::string_view text) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    const unsigned char lead = byte(0);
-    std::size_t length = 0;
-    unsigned char low = 0x80, high = 0xBF; // the second byte's range
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        low = lead == 0xE0 ? 0xA0 : 0x80;
-        high = lead == 0xED ? 0x9F : 0xBF;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        low = lead == 0xF0 ? 0x90 : 0x80;
-        high = lead == 0xF4 ? 0x8F : 0xBF;
-    } else {
-        return 0;
-    }
-    if (text.size() < length || byte(1) < low || byte(1) > high)
-        return 0;
-    for (std::size_t i = 2; i < length; ++i)
-        if (byte(i) < 0x80 || byte(i) > 0xBF)
-            return 0;
-    return length;
-}
 
 char32_t CodePoint(std::string_view character) {
     const auto byte = [&](std::size_t i) { return static_cast<char32_t>(character[i]) & 0xFF; };
@@ -61,7 +36,7 @@ std::string TerminalSafe(std::string_view text) {
             text.remove_prefix(1);
             continue;
         }
-        const std::size_t length = lead < 0x80 ? 0 : CharacterLength(text);
+        const std::size_t length = lead < 0x80 ? 0 : Utf8Length(text);
         if (length == 0) { // a control, DEL, or a byte that is no character
             std::snprintf(escaped, sizeof escaped, "\\x%02x", lead);
             safe += escaped;

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// The one rule for a UTF-8 character, for every reader of the command line's input.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+namespace tenvo {
+
+// The length of the well-formed multi-byte UTF-8 character that `text` starts with, or 0 when it
+// starts with none (an ASCII byte, a byte that cannot begin one, an overlong form, a surrogate,
+// a code point beyond U+10FFFF, a character cut off).
+inline std::size_t Utf8Length(std::string_view text) {
+    if (text.empty())
+        return 0;
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF; // the range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(i) < 0x80 || byte(i) > 0xBF)
+            return 0;
+    return length;
+}
+
+} // namespace tenvo

@@ -41,14 +41,13 @@ PricedResult PriceResult(CalculationState& state, const SpreadAsked& asked) {
         result.refusal = *refusal;
         return result;
     }
-    const Spread* spread = std::get_if<Spread>(&asked);
-    if (spread)
+    if (const Spread* spread = std::get_if<Spread>(&asked)) {
         result.spread = *spread;
-    if (!spread) {
+        if (!SpreadAmounts(state, *spread, result))
+            return result;
+    } else {
         for (std::size_t i = 0; i < kEntryCount; ++i)
             result.amounts[i] = ShownYen(result.stakes.EntryAmounts[i]);
-    } else if (!SpreadAmounts(state, *spread, result)) {
-        return result;
     }
     for (const Yen amount : result.amounts)
         result.total += amount;
@@ -71,8 +70,8 @@ PricedResult PriceResult(CalculationState& state, const SpreadAsked& asked) {
         result.guaranteedPayout = *smallestPayout;
         result.combinedOddsHundredths = CombinedOddsHundredths(*smallestPayout, result.total);
     }
-    if (spread && spread->by == SpreadBy::Budget)
-        result.unspent = spread->amount - result.total;
+    if (result.spread && result.spread->by == SpreadBy::Budget)
+        result.unspent = result.spread->amount - result.total;
     return result;
 }
 

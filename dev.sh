@@ -6,19 +6,20 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-packages=(cmake make g++ pkg-config libgtest-dev libgmp-dev qt6-base-dev nlohmann-json3-dev
-          qt6-translations-l10n fonts-ipafont-gothic xvfb xauth x11-utils openbox xdotool wmctrl
-          dbus dbus-daemon at-spi2-core python3-pyatspi mutter qt6-wayland
-          qt6-gtk-platformtheme fonts-cantarell adwaita-qt6
-          clang libclang-rt-14-dev libbenchmark-dev python3 time help2man dpkg-dev file lintian
-          desktop-file-utils appstream)
+# What building and running Tenvo need; what the tests add; what the package and its checks add.
+run_packages=(cmake make g++ pkg-config libgmp-dev qt6-base-dev nlohmann-json3-dev
+              qt6-translations-l10n fonts-ipafont-gothic qt6-wayland)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth x11-utils openbox xdotool wmctrl dbus
+               dbus-daemon at-spi2-core python3-pyatspi mutter qt6-gtk-platformtheme
+               fonts-cantarell adwaita-qt6 clang libclang-rt-14-dev python3 time)
+package_packages=(help2man dpkg-dev file lintian desktop-file-utils appstream)
 jobs=$(nproc)
 
 as_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
 
-install_missing() {
+install_missing() { # install_missing PACKAGE...
     local missing=()
-    for p in "${packages[@]}"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'ok installed' || missing+=("$p")
     done
     if [ ${#missing[@]} -gt 0 ]; then
@@ -79,12 +80,12 @@ package() { # the Debian package from build/, checked as a packager and a deskto
 
 case "${1:-}" in
 run)
-    install_missing
-    build dev
-    exec build/app/tenvo
+    install_missing "${run_packages[@]}"
+    build app
+    exec build-app/app/tenvo
     ;;
 test)
-    install_missing
+    install_missing "${run_packages[@]}" "${test_packages[@]}" "${package_packages[@]}"
     build dev
     ctest --preset dev -j "$jobs"
     package
@@ -96,18 +97,18 @@ test)
     fuzz 60
     ;;
 fuzz)
-    install_missing
+    install_missing "${run_packages[@]}" clang libclang-rt-14-dev
     fuzz "${2:-60}"
     ;;
 bench)
-    install_missing
+    install_missing "${run_packages[@]}" libbenchmark-dev xvfb xauth x11-utils python3 time
     build release
     build-release/bench/core_bench
     python3 bench/startup.py build-release 15
     python3 bench/batch_bench.py build-release/cli/tenvo-calc
     ;;
 package)
-    install_missing
+    install_missing "${run_packages[@]}" "${test_packages[@]}" "${package_packages[@]}"
     build dev
     package
     ;;

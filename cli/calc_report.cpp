@@ -15,15 +15,6 @@
 namespace tenvo {
 namespace {
 
-// A count of hundredths (two decimals) or tenths (one) written as a decimal: "1.32", "-0.5".
-std::string DecimalText(std::int64_t q, int decimals) {
-    std::string text = std::to_string(q < 0 ? -q : q);
-    if (text.size() <= static_cast<std::size_t>(decimals))
-        text.insert(0, static_cast<std::size_t>(decimals) + 1 - text.size(), '0');
-    text.insert(text.size() - static_cast<std::size_t>(decimals), 1, '.');
-    return q < 0 ? '-' + text : text;
-}
-
 std::optional<std::string> BreakEvenText(const PricedResult& result, std::size_t i) {
     if (!result.breakEvenTenths[i])
         return std::nullopt;
@@ -87,9 +78,7 @@ std::string EntryTable(const PricedResult& result) {
         table += label + std::string(kLabelWidth - label.size(), ' ');
         for (std::size_t c = 0; c < std::size(kHeaders); ++c)
             table += " " + Padded(columns[c][i], widths[c]);
-        const bool losing = std::find(result.losingEntries.begin(), result.losingEntries.end(),
-                                      k) != result.losingEntries.end();
-        table += losing ? "  トリガミ\n" : "\n";
+        table += result.losing(k) ? "  トリガミ\n" : "\n";
     }
     return table;
 }

@@ -8,6 +8,7 @@
 #include "core/spread.h"
 #include "core/stake_table.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -40,6 +41,10 @@ struct PricedResult {
     std::optional<SpreadRefusal> refusal; // why the spread found no stakes; the money stays 0
     Yen unspent = 0;                      // for a budget: what the stakes leave of it
 
+    // Whether entry k (1 to 20) is among the losing entries.
+    bool losing(int k) const {
+        return std::find(losingEntries.begin(), losingEntries.end(), k) != losingEntries.end();
+    }
     bool accepted() const { return verdict.outcome == CheckOutcome::Accepted; }
     bool operator==(const PricedResult&) const = default;
 };

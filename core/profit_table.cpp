@@ -127,6 +127,14 @@ Yen PayoutOf(const Value& odds, Yen stake) {
     return FitsWide(decimal) ? WidePayout(decimal, stake) : LongPayout(decimal, stake);
 }
 
+std::string DecimalText(std::int64_t count, int decimals) {
+    std::string text = std::to_string(count < 0 ? -count : count);
+    if (text.size() <= static_cast<std::size_t>(decimals))
+        text.insert(0, static_cast<std::size_t>(decimals) + 1 - text.size(), '0');
+    text.insert(text.size() - static_cast<std::size_t>(decimals), 1, '.');
+    return count < 0 ? '-' + text : text;
+}
+
 Yen ShownYen(const Value& amount) {
     // A whole number below 10^7 is shown with every digit: that is every amount of a usual bet.
     const double value = ToDouble(amount);

@@ -17,6 +17,10 @@ using Yen = std::int64_t;
 // The text a box shows for an amount: its digits, "-" first when it is negative.
 inline std::string ToText(Yen amount) { return std::to_string(amount); }
 
+// A count of tenths or hundredths written as a decimal with that many places: "1.32", "-0.5",
+// as the break-even and combined odds are shown.
+std::string DecimalText(std::int64_t count, int decimals);
+
 // The odds times a stake in yen, computed exactly and rounded half to even to whole yen where it
 // has a fraction. Odds typed as text count as the decimal written, however many digits it has;
 // odds held as a number count as its exact value. Overflow beyond 64 bits.

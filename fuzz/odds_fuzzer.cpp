@@ -125,8 +125,7 @@ void CheckMoney(const CalculationState& state, const PricedResult& result, bool 
         const std::optional<mpq_class> odds = text ? ExactOdds(*text) : std::nullopt;
         const std::optional<std::int64_t> breakEven = result.breakEvenTenths[k - 1];
         Require(breakEven.has_value() == (stake > 0), "break-even odds for every positive stake");
-        const bool isLosing = std::find(result.losingEntries.begin(), result.losingEntries.end(),
-                                        k) != result.losingEntries.end();
+        const bool isLosing = result.losing(k);
         if (!odds)
             continue;
         const mpq_class exact = *odds * stake;

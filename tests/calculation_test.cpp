@@ -207,8 +207,7 @@ TEST(Money, EveryFigureAgreesWithTheStakesShown) {
         EXPECT_EQ(result.total, sum);
         EXPECT_EQ(result.payouts[i], row.payout) << row.odds[0];
         EXPECT_EQ(result.profits[i], row.payout - row.total) << row.odds[0];
-        const bool losing = std::find(result.losingEntries.begin(), result.losingEntries.end(),
-                                      row.entry) != result.losingEntries.end();
+        const bool losing = result.losing(row.entry);
         EXPECT_EQ(losing, row.losing) << row.odds[0];
         EXPECT_EQ(result.combinedOddsHundredths, row.combinedHundredths) << row.odds[0];
         EXPECT_EQ(result.breakEvenTenths[i], row.breakEvenTenths) << row.odds[0];

@@ -45,14 +45,6 @@ constexpr auto kControls = Joined(
 // The choices, in the list's order: the stake table's own first, then each SpreadBy in its order.
 constexpr const char* kChoices[] = {"標準", "予算", "払戻額", "儲け額"};
 
-// Hundredths or tenths as a decimal: "1.49", "2.8".
-QString Decimal(std::int64_t count, int decimals) {
-    QString text =
-        QString::number(count < 0 ? -count : count).rightJustified(decimals + 1, QLatin1Char('0'));
-    text.insert(text.size() - decimals, QLatin1Char('.'));
-    return count < 0 ? QLatin1Char('-') + text : text;
-}
-
 } // namespace
 
 Form3::Form3(Navigator& navigator, Session& session)
@@ -128,7 +120,7 @@ void Form3::ShowResult(const PricedResult& result) {
         if (priced && result.breakEvenTenths[k])
             checks = QStringLiteral("払戻額 %1、損益分岐 %2")
                          .arg(result.payouts[k])
-                         .arg(Decimal(*result.breakEvenTenths[k], 1));
+                         .arg(QString::fromStdString(DecimalText(*result.breakEvenTenths[k], 1)));
         box->setAccessibleDescription(checks.isEmpty()
                                           ? QStringLiteral("この項目に賭ける金額")
                                           : QStringLiteral("この項目に賭ける金額。") + checks);
@@ -137,7 +129,7 @@ void Form3::ShowResult(const PricedResult& result) {
     }
     figure(Text23, QString::number(result.guaranteedPayout));
     ShowFigure(Text24, priced && result.combinedOddsHundredths
-                           ? Decimal(*result.combinedOddsHundredths, 2)
+                           ? QString::fromStdString(DecimalText(*result.combinedOddsHundredths, 2))
                            : QString());
     ShowFigure(Text25, priced && result.spread && result.spread->by == SpreadBy::Budget
                            ? QString::number(result.unspent)

@@ -8,8 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include <algorithm>
-
 namespace tenvo {
 namespace {
 
@@ -34,8 +32,7 @@ Form5::Form5(Navigator& navigator, Session& session)
 void Form5::ShowResult(const PricedResult& result) {
     for (std::size_t k = 0; k < m_boxes.size(); ++k) {
         QLineEdit* box = m_boxes[k];
-        const bool losing = std::find(result.losingEntries.begin(), result.losingEntries.end(),
-                                      static_cast<int>(k) + 1) != result.losingEntries.end();
+        const bool losing = result.losing(static_cast<int>(k) + 1);
         // An entry whose win still loses money, seen without colour too: red and underlined.
         QPalette palette = box->palette();
         palette.setColor(QPalette::Text, losing ? QColor(Qt::red).darker(120)

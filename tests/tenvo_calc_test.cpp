@@ -136,6 +136,7 @@ TEST(CalcBatch, ASignalStopsTheRunBetweenLines) {
             dup2(out[1], STDOUT_FILENO);
             for (const int fd : {in[0], in[1], out[0], out[1]})
                 close(fd);
+            std::signal(signal, SIG_DFL); // a test run in the background ignores SIGINT
             execl(TENVO_CALC_PATH, "tenvo-calc", "--batch", static_cast<char*>(nullptr));
             _exit(127);
         }
@@ -192,6 +193,7 @@ TEST(CalcBatch, ASignalEndsTheWaitForAFifo) {
             dup2(out[1], STDOUT_FILENO);
             close(out[0]);
             close(out[1]);
+            std::signal(signal, SIG_DFL);
             execl(TENVO_CALC_PATH, "tenvo-calc", "--batch", card.c_str(), fifo.c_str(),
                   static_cast<char*>(nullptr));
             _exit(127);

@@ -3,6 +3,7 @@
 #include "ui/control_table.h"
 
 #include "ui/set_up_window.h"
+#include "ui/text_box.h"
 
 #include <QComboBox>
 #include <QFontMetricsF>
@@ -20,19 +21,6 @@
 namespace tenvo {
 namespace {
 
-constexpr char kTypeOver[] = "tenvoTypeOver";
-
-// The box a control types into: a box itself, or an editable list's.
-QLineEdit* BoxOf(QObject* control) {
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        return combo->lineEdit();
-    return qobject_cast<QLineEdit*>(control);
-}
-
-void SelectFromTheStart(QLineEdit* box) {
-    box->setSelection(static_cast<int>(box->text().size()), -static_cast<int>(box->text().size()));
-}
-
 // The arrow keys and the wheel step an editable list from the item typed into it, when the text
 // typed is one of its items; the list itself steps from the item last picked.
 void StepFromTheTypedItem(QComboBox* combo, QEvent* event) {
@@ -49,41 +37,14 @@ void StepFromTheTypedItem(QComboBox* combo, QEvent* event) {
         combo->setCurrentIndex(typed);
 }
 
-// What every box does beyond what Qt's boxes do:
-// - Alt with a key that is no access key of the window reaches a box as a key press, with the
-//   key's letter as its text, which the box would type. Access keys never get here: Qt has
-//   pressed their buttons already. Ctrl+Alt is AltGr on some keyboards, and types what it shows.
-// - A box the program hands the focus to keeps its text selected until the user types or clicks
-//   into it, however often the window manager moves the focus while its window comes up.
-class BoxKeys : public QObject {
+// The arrow keys and the wheel of an editable list step from the item typed into it.
+class ListKeys : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        QLineEdit* box = BoxOf(watched);
-        if (auto* combo = qobject_cast<QComboBox*>(watched))
-            StepFromTheTypedItem(combo, event);
-        switch (event->type()) {
-        case QEvent::KeyPress: {
-            const auto* key = static_cast<QKeyEvent*>(event);
-            const Qt::KeyboardModifiers modifiers = key->modifiers();
-            if ((modifiers & Qt::AltModifier) && !(modifiers & Qt::ControlModifier) &&
-                !key->text().isEmpty() && key->text().front().isPrint())
-                return true;
-            box->setProperty(kTypeOver, false);
-            break;
-        }
-        case QEvent::MouseButtonPress:
-            box->setProperty(kTypeOver, false);
-            break;
-        case QEvent::FocusIn:
-            if (box->property(kTypeOver).toBool())
-                SelectFromTheStart(box);
-            break;
-        default:
-            break;
-        }
+        StepFromTheTypedItem(static_cast<QComboBox*>(watched), event);
         return QObject::eventFilter(watched, event);
     }
 };
@@ -147,7 +108,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
         return button;
     }
     case ControlKind::TextBox:
-        return new QLineEdit(text, parent);
+        return new TextBox(text, parent);
     case ControlKind::Label: {
         auto* label = new QLabel(text, parent);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -155,7 +116,7 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
     }
     case ControlKind::ComboBox: {
         auto* combo = new QComboBox(parent);
-        combo->setEditable(true);
+        combo->setLineEdit(new TextBox(QString(), combo));
         combo->setInsertPolicy(QComboBox::NoInsert); // Enter never adds an item
         combo->setEditText(text);
         return combo;
@@ -169,13 +130,6 @@ QWidget* CreateControl(const ControlRow& row, QWidget* parent) {
 }
 
 } // namespace
-
-void HandFocusTo(QWidget* control) {
-    if (QLineEdit* box = BoxOf(control)) {
-        box->setProperty(kTypeOver, true);
-        SelectFromTheStart(box);
-    }
-}
 
 int Pixels(int twips, double scale) { return static_cast<int>(std::lround(twips * scale / 15)); }
 
@@ -198,7 +152,7 @@ void CreateControls(QWidget* window, std::span<const ControlRow> table) {
         window->resize(size);
     }
     std::map<int, QWidget*> byTabIndex;
-    auto* boxKeys = new BoxKeys(window);
+    auto* listKeys = new ListKeys(window);
     auto* buttonKeys = new ButtonKeys(window);
     for (const ControlRow& row : table) {
         QWidget* parent = row.container ? FindControl<QWidget>(window, row.container) : window;
@@ -209,12 +163,8 @@ void CreateControls(QWidget* window, std::span<const ControlRow> table) {
         if (row.kind == ControlKind::PushButton)
             control->installEventFilter(buttonKeys);
         byTabIndex[row.tabIndex] = control;
-        if (auto* box = qobject_cast<QLineEdit*>(control))
-            box->installEventFilter(boxKeys);
-        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->isEditable()) {
-            combo->installEventFilter(boxKeys); // it hands its keys to its line edit itself
-            combo->lineEdit()->installEventFilter(boxKeys);
-        }
+        if (row.kind == ControlKind::ComboBox)
+            control->installEventFilter(listKeys);
         // A caption that reaches into a box lies under it: a click there is the box's.
         if (row.kind == ControlKind::Label)
             control->lower();
@@ -233,8 +183,8 @@ EntryBoxes FindEntryBoxes(QWidget* window, int firstNumber, const char* what,
                           const char* description) {
     EntryBoxes boxes{};
     for (int k = 1; k <= kEntryCount; ++k) {
-        QLineEdit* box =
-            window->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(firstNumber + k - 1));
+        TextBox* box =
+            window->findChild<TextBox*>(QStringLiteral("Text%1").arg(firstNumber + k - 1));
         box->setAccessibleName(QStringLiteral("(%1) の%2").arg(k).arg(QString::fromUtf8(what)));
         box->setAccessibleDescription(QString::fromUtf8(description));
         boxes[static_cast<std::size_t>(k - 1)] = box;

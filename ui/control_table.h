@@ -11,12 +11,16 @@
 #include <span>
 
 class QFont;
-class QLineEdit;
 
 namespace tenvo {
 
+class TextBox;
+
 // A ComboBox is editable, a field with a list; a Choice offers its list alone.
 enum class ControlKind { PushButton, TextBox, Label, ComboBox, Frame, Choice };
+inline constexpr ControlKind Button = ControlKind::PushButton;
+inline constexpr ControlKind Box = ControlKind::TextBox;
+inline constexpr ControlKind Caption = ControlKind::Label;
 
 struct ControlRow {
     const char* name;
@@ -48,11 +52,7 @@ double LayoutScale(const QFont& font, std::span<const ControlRow> table);
 // with a key that presses nothing types nothing.
 void CreateControls(QWidget* window, std::span<const ControlRow> table);
 
-// The program hands a control the keyboard focus: a box, or an editable list, has its text
-// selected, shown from its first character, to be typed over, until the user types or clicks.
-void HandFocusTo(QWidget* control);
-
-using EntryBoxes = std::array<QLineEdit*, kEntryCount>;
+using EntryBoxes = std::array<TextBox*, kEntryCount>;
 
 // The twenty entry boxes of a window, entry 1 first, named "Text" and firstNumber onwards. Each
 // gets the accessible name a screen reader should read, "(k) の" + what: "(3) の倍率", and a

@@ -4,8 +4,8 @@
 
 #include "core/session.h"
 #include "ui/navigator.h"
+#include "ui/text_box.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace tenvo {
@@ -22,7 +22,7 @@ FigureWindow::FigureWindow(Navigator& navigator, Session& session, const WindowL
     Command2 = FindControl<QPushButton>(this, "Command2");
     m_boxes = FindEntryBoxes(this, 1, what, description);
     // A figure on screen is the figure priced: it can be selected and copied, not edited.
-    for (QLineEdit* box : m_boxes)
+    for (TextBox* box : m_boxes)
         box->setReadOnly(true);
     connect(Command1, &QPushButton::clicked, this, &FigureWindow::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &FigureWindow::Command2_Click);

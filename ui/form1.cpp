@@ -5,7 +5,7 @@
 #include "core/item_count.h"
 #include "ui/control_table.h"
 #include "ui/navigator.h"
-#include "ui/pasted_text.h"
+#include "ui/text_box.h"
 #include "ui/set_up_window.h"
 
 #include <QApplication>
@@ -76,16 +76,8 @@ Form1::Form1(Navigator& navigator, Session& session)
     connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
     connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    // A count copied from a spreadsheet cell comes with its line break: pasted, it loses it,
-    // as a single value pasted into an odds box does. The field hands the session what it shows.
-    connect(Combo1, &QComboBox::editTextChanged, this, [this](const QString& text) {
-        if (const PastedText pasted = SplitPastedText(text);
-            pasted.kind == PastedText::Kind::Values && pasted.values.size() == 1 &&
-            pasted.values.front() != text)
-            Combo1->lineEdit()->setText(pasted.values.front()); // handed in as it changes
-        else
-            m_session.typeCount(text.toStdString());
-    });
+    connect(Combo1, &QComboBox::editTextChanged, this,
+            [this](const QString& text) { m_session.typeCount(text.toStdString()); });
     Combo1->setFocus();
     Form_Load();
 }
@@ -146,8 +138,7 @@ void Form1::Refuse(const Refusal& refusal) {
         return;
     }
     m_navigator.reportMessage(this, QString::fromUtf8(kItemCountMessage));
-    Combo1->setFocus();
-    HandFocusTo(Combo1);
+    BoxOf(Combo1)->takeFocus();
 }
 
 } // namespace tenvo

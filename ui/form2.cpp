@@ -4,33 +4,20 @@
 
 #include "core/session.h"
 #include "ui/control_table.h"
-#include "ui/figure_box.h"
 #include "ui/navigator.h"
-#include "ui/pasted_text.h"
 #include "ui/set_up_window.h"
+
+#include <QPushButton>
 
 #include <algorithm>
 #include <utility>
 
-#include <QAction>
-#include <QClipboard>
-#include <QContextMenuEvent>
-#include <QGuiApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QMenu>
-#include <QMouseEvent>
-#include <QPushButton>
-
 namespace tenvo {
 namespace {
 
-constexpr ControlKind Box = ControlKind::TextBox;
-constexpr ControlKind Caption = ControlKind::Label;
-
 // Entries 1 to 12 in the upper row, 13 to 20 in the lower; the boxes tab from entry 20 down.
 constexpr ControlRow kControls[] = {
-    {"Command1", ControlKind::PushButton, "(&K)計算", 7440, 0, 1335, 855, 28},
+    {"Command1", Button, "(&K)計算", 7440, 0, 1335, 855, 28},
     {"Frame1", ControlKind::Frame, "倍率入力", 0, 120, 7335, 2415, 0},
     {"Text2", Box, "0", 120, 840, 495, 375, 20, "Frame1"},
     {"Text3", Box, "0", 720, 840, 495, 375, 19, "Frame1"},
@@ -74,13 +61,6 @@ constexpr ControlRow kControls[] = {
     {"Label20", Caption, "(20)", 4320, 1560, 375, 255, 41, "Frame1"},
 };
 
-// A text the program puts into a box: shown whole unless the box is being edited.
-void SetText(QLineEdit* box, const QString& text) {
-    box->setText(text);
-    if (!box->hasFocus())
-        FitFigure(box);
-}
-
 constexpr const char* kTableMessage =
     "表はそのまま貼り付けられません。倍率の列だけをコピーして貼り付けてください。";
 constexpr const char* kOverflowMessage =
@@ -98,8 +78,9 @@ Form2::Form2(Navigator& navigator, Session& session)
     m_entryBoxes = FindEntryBoxes(this, 2, "倍率", "この項目の倍率");
     connect(Command1, &QPushButton::clicked, this, &Form2::Command1_Click);
     for (int k = 1; k <= kEntryCount; ++k) {
-        QLineEdit* box = entryBox(k);
-        box->installEventFilter(this);
+        TextBox* box = entryBox(k);
+        box->takeSeveralValues(this);
+        box->fitText(); // odds are shown whole whenever they are not being edited
         m_session.typeOdds(k, box->text().toStdString());
         connect(box, &QLineEdit::textChanged, this,
                 [this, k](const QString& text) { m_session.typeOdds(k, text.toStdString()); });
@@ -107,111 +88,44 @@ Form2::Form2(Navigator& navigator, Session& session)
     entryBox(kEntryCount)->setFocus(); // first in tab order: entry 20
 }
 
-bool Form2::PasteInto(int k, const QString& text) {
-    const PastedText pasted = SplitPastedText(text);
-    if (pasted.kind == PastedText::Kind::Plain)
-        return false;
+int Form2::entryOf(const TextBox* box) const {
+    return static_cast<int>(std::find(m_entryBoxes.begin(), m_entryBoxes.end(), box) -
+                            m_entryBoxes.begin()) +
+           1;
+}
+
+void Form2::paste(TextBox* box, const PastedText& pasted) {
     if (pasted.kind == PastedText::Kind::Table) {
         m_navigator.reportMessage(this, QString::fromUtf8(kTableMessage));
-        return true;
+        return;
     }
+    const int k = entryOf(box);
     const QStringList& values = pasted.values;
-    if (values.size() == 1) { // one value with a line break around it: typed in as usual
-        entryBox(k)->insert(values.front());
-        return true;
-    }
     Paste paste{k, {}, {}};
     for (int i = 0; i < values.size() && k + i <= kEntryCount; ++i) {
-        QLineEdit* box = entryBox(k + i);
-        paste.before << box->text();
-        SetText(box, values[i]);
-        paste.after << box->text();
+        TextBox* filled = entryBox(k + i);
+        paste.before << filled->text();
+        filled->showText(values[i]);
+        paste.after << filled->text();
     }
-    if (!paste.after.isEmpty())
-        m_paste = paste;
+    m_paste = paste;
     if (const auto left = values.size() - paste.after.size(); left > 0)
         m_navigator.reportMessage(this, QString::fromUtf8(kOverflowMessage).arg(left));
-    return true;
 }
 
-bool Form2::UndoPaste(int k) {
-    if (!m_paste || m_paste->first != k)
+bool Form2::canUndo(const TextBox* box) const {
+    if (!m_paste || m_paste->first != entryOf(box))
         return false;
-    const Paste paste = *std::exchange(m_paste, std::nullopt);
-    for (int i = 0; i < paste.after.size(); ++i)
-        if (entryBox(k + i)->text() != paste.after[i])
+    for (int i = 0; i < m_paste->after.size(); ++i)
+        if (entryBox(m_paste->first + i)->text() != m_paste->after[i])
             return false; // edited since: each box undoes its own
-    for (int i = 0; i < paste.before.size(); ++i)
-        SetText(entryBox(k + i), paste.before[i]);
     return true;
 }
 
-// The box's own menu with its Paste and Undo taken over. Qt names no action; each is the one
-// that shows its shortcut.
-void Form2::ShowMenu(QLineEdit* box, int k, const QPoint& at) {
-    QMenu* menu = box->createStandardContextMenu();
-    const auto shortcut = [](QKeySequence::StandardKey key) {
-        return QLatin1Char('\t') + QKeySequence(key).toString(QKeySequence::NativeText);
-    };
-    for (QAction* action : menu->actions()) {
-        if (action->text().endsWith(shortcut(QKeySequence::Paste))) {
-            disconnect(action, &QAction::triggered, nullptr, nullptr);
-            connect(action, &QAction::triggered, box, [this, k, box] {
-                if (!PasteInto(k, QGuiApplication::clipboard()->text()))
-                    box->paste();
-            });
-        } else if (action->text().endsWith(shortcut(QKeySequence::Undo)) && m_paste &&
-                   m_paste->first == k) {
-            // The box's own undo has nothing to take back: the paste set its text anew.
-            action->setEnabled(true);
-            connect(action, &QAction::triggered, box, [this, k] { UndoPaste(k); });
-        }
-    }
-    menu->setAttribute(Qt::WA_DeleteOnClose);
-    menu->popup(at);
-}
-
-bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    const auto found = std::find(m_entryBoxes.begin(), m_entryBoxes.end(), watched);
-    if (found == m_entryBoxes.end())
-        return QWidget::eventFilter(watched, event);
-    const int k = static_cast<int>(found - m_entryBoxes.begin()) + 1;
-    QLineEdit* box = *found;
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Paste))
-            return PasteInto(k, QGuiApplication::clipboard()->text());
-        if (key->matches(QKeySequence::Undo))
-            return UndoPaste(k);
-        break;
-    }
-    case QEvent::MouseButtonRelease: // the middle button pastes the X selection
-        if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
-            QGuiApplication::clipboard()->supportsSelection())
-            return PasteInto(k, QGuiApplication::clipboard()->text(QClipboard::Selection));
-        break;
-    case QEvent::ContextMenu:
-        ShowMenu(box, k, static_cast<QContextMenuEvent*>(event)->globalPos());
-        return true;
-    case QEvent::FocusIn:
-        // Edited in the usual size, scrolling as usual; every other box is not being edited,
-        // whichever way the focus left it, also while the window was in the background.
-        box->setFont(QFont());
-        for (QLineEdit* other : m_entryBoxes)
-            if (other != box)
-                FitFigure(other);
-        break;
-    case QEvent::FocusOut:
-        // Another window or a menu taking the focus leaves the box in the middle of its edit.
-        if (const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-            reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-            FitFigure(box);
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
+void Form2::undo(TextBox*) {
+    const Paste paste = *std::exchange(m_paste, std::nullopt);
+    for (int i = 0; i < paste.before.size(); ++i)
+        entryBox(paste.first + i)->showText(paste.before[i]);
 }
 
 void Form2::Command1_Click() {

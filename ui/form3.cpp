@@ -4,43 +4,78 @@
 
 #include "core/calculation.h"
 #include "core/session.h"
-#include "ui/figure_box.h"
 #include "ui/navigator.h"
+#include "ui/text_box.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 
 namespace tenvo {
 namespace {
 
-// Entries 1 to 11 in the left column, 12 to 20 in the middle; Label7 captions the total. The
-// spread's choice and amount stand in the right column under the buttons, the figures a bettor
-// checks under the total, and the reason an amount cannot be spread at the foot.
-constexpr auto kControls = Joined(
-    Joined(std::array<ControlRow, 5>{{
-               {"Command1", ControlKind::PushButton, "(&R)再計算", 2640, 360, 1335, 495, 27},
-               {"Command3", ControlKind::PushButton, "(&M)儲け額表示", 2640, 960, 1335, 495, 30},
-               {"Command2", ControlKind::PushButton, "(&E)End", 2640, 1560, 1335, 495, 28},
-               {"Text21", ControlKind::TextBox, "Text21", 2640, 4920, 855, 375, 26},
-               {"Label7", ControlKind::Label, "投資合計金額", 1440, 5040, 1215, 255, 29},
-           }},
-           std::array<ControlRow, 11>{{
-               {"Label22", ControlKind::Label, "(&S)配分", 2640, 2160, 1335, 255, 50},
-               {"Combo1", ControlKind::Choice, "", 2640, 2400, 1335, 375, 45},
-               {"Label23", ControlKind::Label, "(&Y)金額（円）", 2640, 2880, 1335, 255, 51},
-               {"Text22", ControlKind::TextBox, "", 2640, 3120, 1335, 375, 46},
-               {"Label24", ControlKind::Label, "最低払戻額", 1440, 5520, 1215, 255, 52},
-               {"Text23", ControlKind::TextBox, "", 2640, 5400, 855, 375, 47},
-               {"Label25", ControlKind::Label, "合成オッズ", 1440, 6000, 1215, 255, 53},
-               {"Text24", ControlKind::TextBox, "", 2640, 5880, 855, 375, 48},
-               {"Label26", ControlKind::Label, "残り", 1440, 6480, 1215, 255, 54},
-               {"Text25", ControlKind::TextBox, "", 2640, 6360, 855, 375, 49},
-               {"Label27", ControlKind::Label, "", 120, 6840, 3810, 495, 55},
-           }}),
-    EntryRows(240, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19},
-              {20, 21, 22, 23, 24, 25, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42, 43, 44}));
+// Entries 1 to 11 in the left column, 12 to 20 in the middle; there is no Label7: from entry
+// 7 on, entry k's caption is Label(k + 1), and Label7 captions the total. The spread's choice
+// and amount stand in the right column under the buttons, the figures a bettor checks under the
+// total, and the reason an amount cannot be spread at the foot.
+constexpr ControlRow kControls[] = {
+    {"Command1", Button, "(&R)再計算", 2640, 360, 1335, 495, 27},
+    {"Command3", Button, "(&M)儲け額表示", 2640, 960, 1335, 495, 30},
+    {"Command2", Button, "(&E)End", 2640, 1560, 1335, 495, 28},
+    {"Text21", Box, "Text21", 2640, 4920, 855, 375, 26},
+    {"Label7", Caption, "投資合計金額", 1440, 5040, 1215, 255, 29},
+    {"Label22", Caption, "(&S)配分", 2640, 2160, 1335, 255, 50},
+    {"Combo1", ControlKind::Choice, "", 2640, 2400, 1335, 375, 45},
+    {"Label23", Caption, "(&Y)金額（円）", 2640, 2880, 1335, 255, 51},
+    {"Text22", Box, "", 2640, 3120, 1335, 375, 46},
+    {"Label24", Caption, "最低払戻額", 1440, 5520, 1215, 255, 52},
+    {"Text23", Box, "", 2640, 5400, 855, 375, 47},
+    {"Label25", Caption, "合成オッズ", 1440, 6000, 1215, 255, 53},
+    {"Text24", Box, "", 2640, 5880, 855, 375, 48},
+    {"Label26", Caption, "残り", 1440, 6480, 1215, 255, 54},
+    {"Text25", Box, "", 2640, 6360, 855, 375, 49},
+    {"Label27", Caption, "", 120, 6840, 3810, 495, 55},
+    {"Text1", Box, "Text1", 360, 240, 855, 375, 0},
+    {"Text2", Box, "Text2", 360, 720, 855, 375, 1},
+    {"Text3", Box, "Text3", 360, 1200, 855, 375, 2},
+    {"Text4", Box, "Text4", 360, 1680, 855, 375, 3},
+    {"Text5", Box, "Text5", 360, 2160, 855, 375, 4},
+    {"Text6", Box, "Text6", 360, 2640, 855, 375, 5},
+    {"Text7", Box, "Text7", 360, 3120, 855, 375, 6},
+    {"Text8", Box, "Text8", 360, 3600, 855, 375, 7},
+    {"Text9", Box, "Text9", 360, 4080, 855, 375, 8},
+    {"Text10", Box, "Text10", 360, 4560, 855, 375, 9},
+    {"Text11", Box, "Text11", 360, 5040, 855, 375, 10},
+    {"Text12", Box, "Text12", 1680, 240, 855, 375, 11},
+    {"Text13", Box, "Text13", 1680, 720, 855, 375, 12},
+    {"Text14", Box, "Text14", 1680, 1200, 855, 375, 13},
+    {"Text15", Box, "Text15", 1680, 1680, 855, 375, 14},
+    {"Text16", Box, "Text16", 1680, 2160, 855, 375, 15},
+    {"Text17", Box, "Text17", 1680, 2640, 855, 375, 16},
+    {"Text18", Box, "Text18", 1680, 3120, 855, 375, 17},
+    {"Text19", Box, "Text19", 1680, 3600, 855, 375, 18},
+    {"Text20", Box, "Text20", 1680, 4080, 855, 375, 19},
+    {"Label1", Caption, "(1)", 0, 240, 375, 375, 20},
+    {"Label2", Caption, "(2)", 0, 720, 375, 375, 21},
+    {"Label3", Caption, "(3)", 0, 1200, 255, 375, 22},
+    {"Label4", Caption, "(4)", 0, 1680, 255, 255, 23},
+    {"Label5", Caption, "(5)", 0, 2160, 255, 255, 24},
+    {"Label6", Caption, "(6)", 0, 2640, 375, 255, 25},
+    {"Label8", Caption, "(7)", 0, 3120, 255, 255, 31},
+    {"Label9", Caption, "(8)", 0, 3600, 255, 255, 32},
+    {"Label10", Caption, "(9)", 0, 4080, 255, 375, 33},
+    {"Label11", Caption, "(10)", 0, 4560, 375, 255, 34},
+    {"Label12", Caption, "(11)", 0, 5040, 375, 375, 35},
+    {"Label13", Caption, "(12)", 1320, 240, 375, 255, 36},
+    {"Label14", Caption, "(13)", 1320, 720, 375, 255, 37},
+    {"Label15", Caption, "(14)", 1320, 1200, 375, 255, 38},
+    {"Label16", Caption, "(15)", 1320, 1680, 375, 255, 39},
+    {"Label17", Caption, "(16)", 1320, 2160, 375, 255, 40},
+    {"Label18", Caption, "(17)", 1320, 2640, 375, 255, 41},
+    {"Label19", Caption, "(18)", 1320, 3120, 375, 255, 42},
+    {"Label20", Caption, "(19)", 1320, 3600, 375, 255, 43},
+    {"Label21", Caption, "(20)", 1320, 4080, 375, 255, 44},
+};
 
 // The choices, in the list's order: the stake table's own first, then each SpreadBy in its order.
 constexpr const char* kChoices[] = {"標準", "予算", "払戻額", "儲け額"};
@@ -51,12 +86,12 @@ Form3::Form3(Navigator& navigator, Session& session)
     : FigureWindow(navigator, session, {"Form3", "賭け金", 4050, 7440}, kControls, "賭け金",
                    "この項目に賭ける金額") {
     Command3 = FindControl<QPushButton>(this, "Command3");
-    Text21 = FindControl<QLineEdit>(this, "Text21");
+    Text21 = FindControl<TextBox>(this, "Text21");
     Combo1 = FindControl<QComboBox>(this, "Combo1");
-    Text22 = FindControl<QLineEdit>(this, "Text22");
-    Text23 = FindControl<QLineEdit>(this, "Text23");
-    Text24 = FindControl<QLineEdit>(this, "Text24");
-    Text25 = FindControl<QLineEdit>(this, "Text25");
+    Text22 = FindControl<TextBox>(this, "Text22");
+    Text23 = FindControl<TextBox>(this, "Text23");
+    Text24 = FindControl<TextBox>(this, "Text24");
+    Text25 = FindControl<TextBox>(this, "Text25");
     Label27 = FindControl<QLabel>(this, "Label27");
     connect(Command3, &QPushButton::clicked, this, &Form3::Command3_Click);
     Text21->setAccessibleName(QStringLiteral("投資合計金額"));
@@ -72,7 +107,7 @@ Form3::Form3(Navigator& navigator, Session& session)
     FindControl<QLabel>(this, "Label22")->setBuddy(Combo1);
     FindControl<QLabel>(this, "Label23")->setBuddy(Text22);
     const struct {
-        QLineEdit* box;
+        TextBox* box;
         const char* name;
         const char* description;
     } figures[] = {{Text23, "最低払戻額", "どの項目が当たっても戻る最低の金額"},
@@ -90,7 +125,7 @@ Form3::Form3(Navigator& navigator, Session& session)
     // The spread chosen before, in a window made anew after its close box, too.
     const std::optional<SpreadBy>& chosen = m_session.spreadChoice();
     Combo1->setCurrentIndex(chosen ? static_cast<int>(*chosen) + 1 : 0);
-    Text22->setText(QString::fromStdString(m_session.amountText()));
+    Text22->showText(QString::fromStdString(m_session.amountText()));
     Text22->setEnabled(chosen.has_value());
     connect(Combo1, &QComboBox::currentIndexChanged, this, &Form3::Combo1_Click);
     connect(Text22, &QLineEdit::textChanged, this, &Form3::Text22_Change);
@@ -108,12 +143,12 @@ void Form3::Text22_Change() { m_session.typeAmount(Text22->text().toStdString())
 
 void Form3::ShowResult(const PricedResult& result) {
     const bool priced = !result.refusal;
-    const auto figure = [priced](QLineEdit* box, const QString& text) {
-        ShowFigure(box, priced ? text : QString());
+    const auto figure = [priced](TextBox* box, const QString& text) {
+        box->showText(priced ? text : QString());
     };
     figure(Text21, QString::number(result.total));
     for (std::size_t k = 0; k < m_boxes.size(); ++k) {
-        QLineEdit* box = m_boxes[k];
+        TextBox* box = m_boxes[k];
         figure(box, QString::number(result.amounts[k]));
         // What the stake pays back if the entry wins, and how low its odds may fall.
         QString checks;
@@ -128,10 +163,10 @@ void Form3::ShowResult(const PricedResult& result) {
             box->setToolTip(box->text() + QLatin1Char('\n') + checks);
     }
     figure(Text23, QString::number(result.guaranteedPayout));
-    ShowFigure(Text24, priced && result.combinedOddsHundredths
+    Text24->showText(priced && result.combinedOddsHundredths
                            ? QString::fromStdString(DecimalText(*result.combinedOddsHundredths, 2))
                            : QString());
-    ShowFigure(Text25, priced && result.spread && result.spread->by == SpreadBy::Budget
+    Text25->showText(priced && result.spread && result.spread->by == SpreadBy::Budget
                            ? QString::number(result.unspent)
                            : QString());
     const QString why = priced ? QString() : QString::fromStdString(result.refusal->message);

@@ -7,7 +7,6 @@
 
 class QComboBox;
 class QLabel;
-class QLineEdit;
 
 namespace tenvo {
 
@@ -25,12 +24,12 @@ private:
     void ShowResult(const PricedResult& result) override;
 
     QPushButton* Command3 = nullptr;
-    QLineEdit* Text21 = nullptr; // the total
+    TextBox* Text21 = nullptr;   // the total
     QComboBox* Combo1 = nullptr; // the spread: 1000 on the longest odds, 予算, 払戻額, 儲け額
-    QLineEdit* Text22 = nullptr; // the amount to spread, in yen
-    QLineEdit* Text23 = nullptr; // the guaranteed payout (最低払戻額)
-    QLineEdit* Text24 = nullptr; // the combined odds (合成オッズ)
-    QLineEdit* Text25 = nullptr; // what a budget leaves (残り)
+    TextBox* Text22 = nullptr;   // the amount to spread, in yen
+    TextBox* Text23 = nullptr;   // the guaranteed payout (最低払戻額)
+    TextBox* Text24 = nullptr;   // the combined odds (合成オッズ)
+    TextBox* Text25 = nullptr;   // what a budget leaves (残り)
     QLabel* Label27 = nullptr;   // why an amount cannot be spread
     QWidget* m_announcer = nullptr;
 };

@@ -10,11 +10,11 @@
 #include "ui/form3.h"
 #include "ui/form4.h"
 #include "ui/form5.h"
+#include "ui/text_box.h"
 
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
 #include <QWindow>
@@ -182,7 +182,8 @@ void Navigator::show(QWidget* window) {
     if (canRaise)
         window->raise();
     window->activateWindow();
-    HandFocusTo(window->focusWidget());
+    if (TextBox* box = BoxOf(window->focusWidget()))
+        box->takeFocus();
 }
 
 void Navigator::hide(QWidget* window) { window->hide(); }
@@ -200,9 +201,7 @@ void Navigator::reportError(QWidget* parent, const RuntimeError& error) {
     if (!entry || *entry < 1 || *entry > kEntryCount)
         return;
     show(FormId::Form2);
-    QLineEdit* box = form2()->entryBox(*entry);
-    box->setFocus();
-    HandFocusTo(box);
+    form2()->entryBox(*entry)->takeFocus();
 }
 
 void Navigator::reportMessage(QWidget* parent, const QString& text) { m_messages(parent, text); }

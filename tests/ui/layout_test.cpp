@@ -2,7 +2,7 @@
 // The windows as a user meets them: every control there once with its caption, nothing outside
 // its window or on top of another, the tab order, the sizes, the names a screen reader reads,
 // the icon and the title picture.
-#include "ui/figure_box.h"
+#include "ui/text_box.h"
 #include "ui/program_look.h"
 #include "window_harness.h"
 
@@ -84,21 +84,21 @@ QStringList Designed(const QString& window) {
         button(2, "(&E)End");
         button(3, "(&N)倍率入力");
         for (const char* box : {"Text2", "Text3"})
-            add(QString::fromLatin1(box), "QLineEdit", QString());
-        add(QStringLiteral("Text1"), "QLineEdit", QStringLiteral("Text1"));
+            add(QString::fromLatin1(box), "tenvo::TextBox", QString());
+        add(QStringLiteral("Text1"), "tenvo::TextBox", QStringLiteral("Text1"));
         add(QStringLiteral("Label1"), "QLabel", QStringLiteral("入力項目数"));
     } else if (window == QLatin1String("Form2")) {
         button(1, "(&K)計算");
         add(QStringLiteral("Frame1"), "QGroupBox", QStringLiteral("倍率入力"));
         for (const QString& box : Range("Text", 2, 21))
-            add(box, "QLineEdit", QStringLiteral("0"));
+            add(box, "tenvo::TextBox", QStringLiteral("0"));
         entryLabels(false);
     } else {
         const bool stakes = window == QLatin1String("Form3");
         button(1, "(&R)再計算");
         button(2, "(&E)End");
         for (const QString& box : Range("Text", 1, stakes ? 21 : 20))
-            add(box, "QLineEdit", box);
+            add(box, "tenvo::TextBox", box);
         entryLabels(true);
         if (stakes) {
             button(3, "(&M)儲け額表示");
@@ -111,7 +111,7 @@ QStringList Designed(const QString& window) {
             for (int i = 0; i < 3; ++i)
                 add(QStringLiteral("Label%1").arg(24 + i), "QLabel", QString::fromUtf8(figures[i]));
             for (const QString& box : Range("Text", 22, 25))
-                add(box, "QLineEdit", QString());
+                add(box, "tenvo::TextBox", QString());
             add(QStringLiteral("Label27"), "QLabel", QString());
         }
     }
@@ -307,13 +307,13 @@ void LayoutTest::mainWindowDetails() {
 // whole, and never below the floor, where a figure still too wide shows from its sign.
 void LayoutTest::figuresTakeTheLargestSizeThatFits() {
     QWidget window;
-    QLineEdit box(&window);
+    TextBox box(QString(), &window);
     const double full = window.font().pointSizeF();
     for (const char* figure : {"-589464992", "5001000"})
         for (int width = 20; width <= 100; ++width) {
             box.resize(width, 25);
             box.setFrame(width % 2); // with a frame and without
-            ShowFigure(&box, QString::fromLatin1(figure));
+            box.showText(QString::fromLatin1(figure));
             const double size = box.font().pointSizeF();
             QVERIFY(size >= kFigureFloorPointSize && size <= full);
             QCOMPARE(box.cursorPosition(), 0);

@@ -6,7 +6,6 @@
 #include "cli/json_reader.h"
 #include "cli/json_writer.h"
 #include "press_model.h"
-#include "ui/pasted_text.h"
 #include "window_harness.h"
 
 #include <QAccessible>

@@ -5,8 +5,8 @@
 #include "core/item_count.h"
 #include "ui/control_table.h"
 #include "ui/navigator.h"
-#include "ui/text_box.h"
 #include "ui/set_up_window.h"
+#include "ui/text_box.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -164,11 +164,11 @@ void Form3::ShowResult(const PricedResult& result) {
     }
     figure(Text23, QString::number(result.guaranteedPayout));
     Text24->showText(priced && result.combinedOddsHundredths
-                           ? QString::fromStdString(DecimalText(*result.combinedOddsHundredths, 2))
-                           : QString());
+                         ? QString::fromStdString(DecimalText(*result.combinedOddsHundredths, 2))
+                         : QString());
     Text25->showText(priced && result.spread && result.spread->by == SpreadBy::Budget
-                           ? QString::number(result.unspent)
-                           : QString());
+                         ? QString::number(result.unspent)
+                         : QString());
     const QString why = priced ? QString() : QString::fromStdString(result.refusal->message);
     if (Label27->text() != why) {
         Label27->setText(why);

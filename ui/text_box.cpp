@@ -123,8 +123,7 @@ void TextBox::keyPressEvent(QKeyEvent* event) {
         !event->text().isEmpty() && event->text().front().isPrint())
         return;
     m_typeOver = false;
-    if (event->matches(QKeySequence::Paste) &&
-        pasteValues(QGuiApplication::clipboard()->text()))
+    if (event->matches(QKeySequence::Paste) && pasteValues(QGuiApplication::clipboard()->text()))
         return;
     if (event->matches(QKeySequence::Undo) && m_severalValues && m_severalValues->canUndo(this)) {
         m_severalValues->undo(this);

@@ -2,8 +2,8 @@
 // The windows as a user meets them: every control there once with its caption, nothing outside
 // its window or on top of another, the tab order, the sizes, the names a screen reader reads,
 // the icon and the title picture.
-#include "ui/text_box.h"
 #include "ui/program_look.h"
+#include "ui/text_box.h"
 #include "window_harness.h"
 
 #include <QAccessible>

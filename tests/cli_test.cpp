@@ -229,6 +229,7 @@ TEST(Calc, CommandLineErrorsSayWhat) {
     } cases[] = {
         {"", "no odds given"},
         {"--x 3", "unknown option '--x'"},
+        {"-Ｘ 3", "unknown option '-Ｘ'"}, // a full-width letter, not a full-width digit
         {"--count", "option '--count' needs a value"},
         {"3 --count", "option '--count' needs a value"},
         {"1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20 21", "at most 20 odds"},
@@ -410,6 +411,10 @@ TEST(CalcBatch, SaysWhatIsWrongWithALine) {
     };
     for (const auto& [line, problem] : rows)
         EXPECT_EQ(RequestProblem(line), problem) << line;
+    // A character cut off by the end of the line, whatever the bytes after the line.
+    const std::string cut = "{\"odds\": [3]}\xE3\x81\x82";
+    EXPECT_EQ(RequestProblem(std::string_view(cut).substr(0, cut.size() - 1)),
+              "not UTF-8 at column 14: a byte that UTF-8 does not allow there");
     // 64 levels are read: the object and 63 arrays.
     EXPECT_EQ(RequestProblem(R"({"id":)" + std::string(63, '[') + std::string(63, ']') + "}"),
               R"(the request has no "odds")");

@@ -497,8 +497,11 @@ void NavigationTest::countFieldAsPeopleUseIt_data() {
                                           << "" << int(Qt::Key_Down) << "20" << 20;
     QTest::newRow("the wheel from a typed 7") << "7"
                                               << "" << 1 << "8" << 8;
-    QTest::newRow("Down from a number that is no item") << "2.5"
-                                                        << "" << int(Qt::Key_Down) << "2" << 2;
+    QTest::newRow("Down from a typed 1") << "1"
+                                         << "" << int(Qt::Key_Down) << "2" << 2;
+    QTest::newRow("Down from a number that is no item: from the item picked")
+        << "2.5"
+        << "" << int(Qt::Key_Down) << "11" << 11;
 }
 
 // The count field takes a count pasted from a spreadsheet, and the arrow keys and the wheel
@@ -513,6 +516,7 @@ void NavigationTest::countFieldAsPeopleUseIt() {
     Road road{h};
     Reach(road, Main);
     auto* combo = Child<QComboBox>(h.navigator->form1(), "Combo1");
+    combo->setCurrentIndex(9); // 10 picked from the list before
     Type(combo->lineEdit(), typed);
     if (!clipboard.isEmpty()) {
         QGuiApplication::clipboard()->setText(clipboard);
@@ -706,13 +710,17 @@ void NavigationTest::keysTypeWhatTheUserMeans() {
     QLineEdit* box = n.form2()->entryBox(20);
     QVERIFY(QTest::qWaitForWindowActive(n.form2()));
     QCOMPARE(QApplication::focusWidget(), box);
+    const auto focusMovesAndComesBack = [box](Qt::FocusReason reason) {
+        for (const QEvent::Type type : {QEvent::FocusOut, QEvent::FocusIn}) {
+            QFocusEvent focus(type, reason);
+            QApplication::sendEvent(box, &focus);
+        }
+    };
+    focusMovesAndComesBack(Qt::OtherFocusReason);       // as a window manager may move it
+    QCOMPARE(box->selectedText(), QStringLiteral("0")); // still to be typed over
     QTest::keyClicks(box, QStringLiteral("120.5"));
-    for (const QEvent::Type type :
-         {QEvent::FocusOut, QEvent::FocusIn}) { // to another window and back
-        QFocusEvent focus(type, Qt::ActiveWindowFocusReason);
-        QApplication::sendEvent(box, &focus);
-    }
-    QCOMPARE(box->selectedText(), QString()); // typed into, no longer to be typed over
+    focusMovesAndComesBack(Qt::ActiveWindowFocusReason); // to another window and back
+    QCOMPARE(box->selectedText(), QString());            // typed into, no longer to be typed over
     QTest::keyClick(box, Qt::Key_M, Qt::AltModifier);
     QTest::keyClick(box, '@', Qt::ControlModifier | Qt::AltModifier); // AltGr on some keyboards
     QCOMPARE(box->text(), QStringLiteral("120.5@"));

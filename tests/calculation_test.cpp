@@ -71,38 +71,6 @@ TEST(StakeTable, EntriesLeftFromALargerBetAreReset) {
     EXPECT_EQ(TextsOf(result.profits), Row({"1900", "2300", "1700"}, "-5300"));
 }
 
-TEST(StakeTable, FailsAtTheEntryWhoseOddsRoundToZero) {
-    CalculationState state = Loaded(3);
-    EvaluateOdds(Boxes({"4", "5", "0.4"}), state);
-    state.TotalStake = 777;
-    auto error = ErrorOf([&] { ComputeStakeTable(state); });
-    ASSERT_TRUE(error);
-    EXPECT_EQ(error->kind(), ErrorKind::DivisionByZero);
-    EXPECT_EQ(error->entry(), 3);
-    EXPECT_EQ(error->text(), "0.4");
-    EXPECT_EQ(state.EntryValues.at(2), Value(1.0f));               // priced
-    EXPECT_EQ(state.EntryValues.at(3), Value(std::string("0.4"))); // still the odds
-    EXPECT_EQ(state.EnteredOdds.at(3), Value(std::string("0.4"))); // copied before dividing
-    EXPECT_EQ(state.TotalStake, 777.0f);
-
-    state = Loaded(21); // entry 21 was never written: it holds the Integer 0
-    EvaluateOdds(Boxes(Row({}, "30")), state);
-    error = ErrorOf([&] { ComputeStakeTable(state); });
-    EXPECT_EQ(error->kind(), ErrorKind::DivisionByZero);
-    EXPECT_EQ(error->entry(), 21);
-    EXPECT_EQ(state.EntryValues.at(20), Value(1.0f));
-}
-
-// The check judges only an evaluated state, and a rejection is judged once.
-TEST(ResultCheck, JudgesOnlyAnEvaluatedState) {
-    CalculationState state = Loaded(3);
-    state.OddsAverage = 3;
-    EXPECT_EQ(CheckResult(state).outcome, CheckOutcome::NotReady);
-    state.CalcReady = 1;
-    EXPECT_EQ(CheckResult(state).outcome, CheckOutcome::Rejected);
-    EXPECT_EQ(CheckResult(state).outcome, CheckOutcome::NotReady);
-}
-
 // Rounded down exactly: 115 / 100 is 1.15, though 1.15 is 1.1499... as a Double.
 TEST(CombinedOdds, RoundDownToHundredthsExactly) {
     const struct {

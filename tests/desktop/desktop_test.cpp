@@ -67,12 +67,10 @@ class DesktopTest : public QObject {
 
 private slots:
     void clicksLandInTheBoxClickedOn();
-    void keysTypeWhatTheUserMeans();
     void windowsStayWhereTheUserPutsThem();
     void minimizedWindowsComeBack();
     void closingTheLastWindowEndsTenvo();
     void aMessageOpensOverTheWindowPressedIn();
-    void countFieldTakesWhatPeopleType();
     void captionsFitTheDesktopsFont();
     void aKeyboardUserSeesTheFocusAndPressesEnter();
     void keysAfterCalculateReachTheMainWindow_data();
@@ -99,31 +97,6 @@ void DesktopTest::clicksLandInTheBoxClickedOn() {
     QVERIFY(ClickAt(box, box->rect().center(), 2));
     QTRY_COMPARE(box->text(), QStringLiteral("41"));
     QCOMPARE(h.navigator->form2()->entryBox(2)->text(), QStringLiteral("42"));
-}
-
-// The box the odds button hands over is typed over; Alt with a key that presses nothing types
-// nothing; Ctrl shortcuts and access keys work.
-void DesktopTest::keysTypeWhatTheUserMeans() {
-    Harness h;
-    Navigator& n = *h.navigator;
-    ToOdds(h);
-    QLineEdit* twenty = n.form2()->entryBox(20);
-    QVERIFY(Run(QStringLiteral("xdotool"), {"type", "2.5"}));
-    QTRY_COMPARE(twenty->text(), QStringLiteral("2.5"));
-    QLineEdit* box = n.form2()->entryBox(2);
-    QVERIFY(ClickAt(box, box->rect().center()));
-    QTRY_COMPARE(QApplication::focusWidget(), box);
-    QVERIFY(Keys({"ctrl+a", "5", "alt+m", "alt+r", "alt+e", "alt+x", "alt+shift+q"}));
-    QTest::qWait(100);
-    QTRY_COMPARE(box->text(), QStringLiteral("5"));
-    QVERIFY(Keys({"alt+k"})); // calculate
-    QTRY_VERIFY(!n.form2()->isVisible() && n.form1()->isActiveWindow());
-    QCOMPARE(h.state().OddsSum, 0 + 5 + 0);
-    QLineEdit* count = Child<QComboBox>(n.form1(), "Combo1")->lineEdit();
-    QVERIFY(ClickAt(count, count->rect().center()));
-    QVERIFY(Keys({"alt+x", "alt+j"}));
-    QTest::qWait(100);
-    QCOMPARE(count->text(), QStringLiteral("3"));
 }
 
 // A window hidden and shown again comes back where it was left, and none can be made smaller
@@ -221,25 +194,6 @@ void DesktopTest::aMessageOpensOverTheWindowPressedIn() {
     QVERIFY2(
         offset.manhattanLength() < 150,
         qPrintable(QStringLiteral("%1,%2 from the main window").arg(offset.x()).arg(offset.y())));
-}
-
-// Typed through the X server: the arrow keys step from the count typed, and a count pasted from
-// a spreadsheet cell loses its line break.
-void DesktopTest::countFieldTakesWhatPeopleType() {
-    Harness h;
-    Navigator& n = *h.navigator;
-    Road road{h};
-    Reach(road, Main);
-    QLineEdit* count = Child<QComboBox>(n.form1(), "Combo1")->lineEdit();
-    QVERIFY(ClickAt(count, count->rect().center()));
-    QTRY_COMPARE(QApplication::focusWidget(), Child<QComboBox>(n.form1(), "Combo1"));
-    QVERIFY(Keys({"ctrl+a", "7", "Down"}));
-    QTRY_COMPARE(count->text(), QStringLiteral("8"));
-    QGuiApplication::clipboard()->setText(QStringLiteral("5\r\n"));
-    QVERIFY(Keys({"ctrl+a", "ctrl+v", "alt+n"}));
-    QTRY_VERIFY(n.form2()->isVisible());
-    QCOMPARE(h.state().ItemCount, 5);
-    QVERIFY(h.messages.isEmpty());
 }
 
 // A screen reader hears the count field as 入力項目数 and then its number, and hears a

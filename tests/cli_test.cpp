@@ -117,8 +117,6 @@ INSTANTIATE_TEST_SUITE_P(
                  R"("message":"倍率には 0 より大きい数を入力してください。\n(4) の倍率「-2」"}})"},
         JsonCase{"CountRoundsAndUnusedOddsAreNotRead", "--count=2.5 1 1 junk", 0,
                  R"({"count":2,"outcome":"rejected","average":"1",)" + kMessages},
-        JsonCase{"Rejected", "1.5 2.5 3.5 10", 0,
-                 R"({"count":4,"outcome":"rejected","average":"4.5",)" + kMessages},
         JsonCase{"BoxesBeyondTheOddsReadZero", "--count 5", 0,
                  R"({"count":5,"outcome":"rejected","average":"0",)" + kMessages},
         JsonCase{"NegativeOddsWithoutDashes", "--count 1 -5", 0,
@@ -130,9 +128,6 @@ INSTANTIATE_TEST_SUITE_P(
                  R"({"count":3,"outcome":"rejected","average":"0",)" + kMessages},
         JsonCase{"DashPointFiveIsOdds", "-.5", 0,
                  R"({"count":1,"outcome":"zero-average","average":"0"})"},
-        JsonCase{"TypeMismatchNamesTheEntry", "3 4 abc", 1,
-                 R"({"error":{"kind":"type-mismatch","number":13,"entry":3,"text":"abc",)"
-                 R"("message":"実行時エラー '13':\n型が一致しません。\n(3) の倍率「abc」"}})"},
         JsonCase{"ZeroOddsFoundWhilePricing", "7 7 0.4", 1,
                  R"({"error":{"kind":"division-by-zero","number":11,"entry":3,"text":"0.4",)"
                  R"("message":"実行時エラー '11':\n0 で除算しました。\n(3) の倍率「0.4」"}})"},

@@ -72,7 +72,6 @@ private slots:
     void closingTheLastWindowEndsTenvo();
     void aMessageOpensOverTheWindowPressedIn();
     void captionsFitTheDesktopsFont();
-    void aKeyboardUserSeesTheFocusAndPressesEnter();
     void keysAfterCalculateReachTheMainWindow_data();
     void keysAfterCalculateReachTheMainWindow();
     // Once a screen reader listens, Qt hands it every key first and types it only when it says
@@ -279,26 +278,6 @@ void DesktopTest::captionsFitTheDesktopsFont() {
                                  n.form3()->frameGeometry().width(),
                                  n.form3()->frameGeometry().height())
                     .save(picture));
-}
-
-// The profit window comes up showing which button has the focus; Tab reaches a profit, which a
-// stray key cannot change; Enter presses the focused button.
-void DesktopTest::aKeyboardUserSeesTheFocusAndPressesEnter() {
-    Harness h;
-    Road road{h};
-    Reach(road, Profits);
-    Navigator& n = *h.navigator;
-    QTRY_VERIFY(n.form5()->isActiveWindow());
-    QCOMPARE(QApplication::focusWidget(), Child(n.form5(), "Command2"));
-    QVERIFY(n.form5()->testAttribute(Qt::WA_KeyboardFocusChange)); // its focus frame is drawn
-    QVERIFY(Keys({"Tab", "Tab"}));
-    QTRY_COMPARE(QApplication::focusWidget(), Child(n.form5(), "Text20"));
-    QVERIFY(Keys({"7", "BackSpace", "Delete"}));
-    QTest::qWait(100);
-    QCOMPARE(BoxTexts(n.form5(), 20, 20), QStringList{"-5300"});
-    QVERIFY(Keys({"shift+Tab", "Return"})); // (&R)再計算
-    QTRY_VERIFY(n.form2()->isActiveWindow() && !n.form5()->isVisible());
-    QCOMPARE(h.quits, 0);
 }
 
 void DesktopTest::keysAfterCalculateReachTheMainWindow_data() {

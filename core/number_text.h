@@ -7,10 +7,9 @@
 
 namespace tenvo {
 
-// Reads the number form that every box accepts: optional blanks, an optional sign, digits with
-// an optional "." and fraction, an optional exponent ("E" and a signed integer), optional blanks.
-// Full-width digits, "．", "－", "＋" and the full-width space count as their ASCII twins.
-// Anything else is a Type mismatch; a number beyond the Double range is an Overflow.
+// Reads the number form that every box accepts, as the user's guide describes it under "Numbers
+// Tenvo reads" (docs/guide.md). Anything else is a Type mismatch; a number beyond the Double
+// range is an Overflow.
 double ParseDouble(std::string_view text);
 
 // A number text read exactly, in the same form and with the same Type mismatch as ParseDouble:

@@ -5,7 +5,7 @@ include(GNUInstallDirs)
 set(TENVO_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tenvo) # GNUInstallDirs would say doc/Tenvo
 
 install(TARGETS tenvo-calc RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(FILES packaging/copyright DESTINATION ${TENVO_DOC_DIR})
+install(FILES packaging/copyright docs/guide.md DESTINATION ${TENVO_DOC_DIR})
 
 # The manual pages are made from the programs' own --help and --version, so that they say what
 # the programs say; help2man adds the sections in packaging/*.h2m.

@@ -26,7 +26,6 @@ class NavigationTest : public QObject {
 private slots:
     void everyButtonNavigates_data();
     void everyButtonNavigates();
-    void figuresShowWhole();
     void randomRoadsPriceWhatIsOnScreen();
     void errorLandsOnTheBoxToFix_data();
     void errorLandsOnTheBoxToFix();
@@ -82,31 +81,6 @@ void NavigationTest::everyButtonNavigates() {
     QVERIFY(h.messages.isEmpty());
     if (stage == Evaluated) // whatever the verdict, the main window takes the average
         QVERIFY(Child<QLineEdit>(h.navigator->form1(), "Text1")->text() != QLatin1String("Text1"));
-}
-
-// The widest figures there are, each drawn as a figure and read once by a screen reader.
-void NavigationTest::figuresShowWhole() {
-    Harness h;
-    Road road{h};
-    Navigator& n = *h.navigator;
-    road.toMain();
-    road.count(QStringLiteral("20"));
-    road.odds(QStringList{"32748"} + QStringList(19, QStringLiteral("1")));
-    road.result();
-    Click(n.form3(), "Command3");
-    QCOMPARE(BoxTexts(n.form3(), 20, 21), (QStringList{"32748000", "622213000"}));
-    QCOMPARE(BoxTexts(n.form5(), 20, 20), QStringList{"-589465000"});
-    for (QWidget* window : {static_cast<QWidget*>(n.form3()), static_cast<QWidget*>(n.form5())})
-        for (QLineEdit* box : window->findChildren<QLineEdit*>()) {
-            // Each drawn as a figure; a stake's tooltip adds its payout and break-even odds, a
-            // losing profit's its mark.
-            QCOMPARE(box->toolTip().section(QLatin1Char('\n'), 0, 0), box->text());
-            // A screen reader reads the figure once: its description says what it is.
-            const QString description =
-                QAccessible::queryAccessibleInterface(box)->text(QAccessible::Description);
-            QVERIFY(!description.isEmpty() && description != box->text());
-        }
-    QCOMPARE(n.form2()->entryBox(1)->font(), n.form2()->font()); // typed odds: the usual font
 }
 
 namespace {

@@ -10,7 +10,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
 
@@ -23,28 +22,21 @@ namespace {
 
 // The arrow keys and the wheel step an editable list from the item typed into it, when the text
 // typed is one of its items; the list itself steps from the item last picked.
-void StepFromTheTypedItem(QComboBox* combo, QEvent* event) {
-    if (event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key != Qt::Key_Up && key != Qt::Key_Down && key != Qt::Key_PageUp &&
-            key != Qt::Key_PageDown)
-            return;
-    } else if (event->type() != QEvent::Wheel) {
-        return;
-    }
-    const int typed = combo->findText(combo->currentText(), Qt::MatchExactly);
-    if (typed >= 0 && typed != combo->currentIndex())
-        combo->setCurrentIndex(typed);
-}
-
-// The arrow keys and the wheel of an editable list step from the item typed into it.
 class ListKeys : public QObject {
 public:
     using QObject::QObject;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        StepFromTheTypedItem(static_cast<QComboBox*>(watched), event);
+        const int key =
+            event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+        if (event->type() == QEvent::Wheel || key == Qt::Key_Up || key == Qt::Key_Down ||
+            key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+            auto* combo = static_cast<QComboBox*>(watched);
+            const int typed = combo->findText(combo->currentText(), Qt::MatchExactly);
+            if (typed >= 0 && typed != combo->currentIndex())
+                combo->setCurrentIndex(typed);
+        }
         return QObject::eventFilter(watched, event);
     }
 };

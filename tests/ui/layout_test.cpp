@@ -173,11 +173,14 @@ void LayoutTest::windows() {
     for (int k = 1; k <= 20; ++k) {
         const QWidget* caption =
             Child(form, qPrintable(QStringLiteral("Label%1").arg(!odds && k >= 7 ? k + 1 : k)));
-        const QWidget* box =
-            Child(form, qPrintable(QStringLiteral("Text%1").arg(odds ? k + 1 : k)));
+        QWidget* box = Child(form, qPrintable(QStringLiteral("Text%1").arg(odds ? k + 1 : k)));
         QVERIFY2(odds ? caption->x() == box->x() && caption->y() < box->y()
                       : caption->y() == box->y() && caption->x() < box->x(),
                  qPrintable(caption->objectName()));
+        // A screen reader names each box after its entry: "(3) の倍率".
+        QVERIFY(QAccessible::queryAccessibleInterface(box)
+                    ->text(QAccessible::Name)
+                    .startsWith(QStringLiteral("(%1) の").arg(k)));
     }
 }
 

@@ -157,16 +157,19 @@ bool ShowsTheAnswer(Navigator& n, const JsonValue& answer) {
                         unspent ? QString::fromStdString(unspent->text) : QString()} &&
         BoxTexts(n.form5(), 1, 20) == Strings(answer.find("profits")) &&
         Child<QLabel>(stakes, "Label27")->text().isEmpty();
-    for (int k = 1; k <= count && same; ++k) {
+    for (int k = 1; k <= kEntryCount && same; ++k) { // none for an entry outside the bet
         const QString tip =
             Child<QLineEdit>(stakes, qPrintable(QStringLiteral("Text%1").arg(k)))->toolTip();
-        same = tip.contains(QStringLiteral("払戻額 ") + payouts[k - 1]) &&
-               tip.contains(QStringLiteral("損益分岐 ") + breakEven[k - 1]);
+        same = breakEven[k - 1].isEmpty()
+                   ? !tip.contains(QStringLiteral("損益分岐"))
+                   : tip.contains(QStringLiteral("払戻額 ") + payouts[k - 1]) &&
+                         tip.contains(QStringLiteral("損益分岐 ") + breakEven[k - 1]);
     }
     for (const JsonValue& entry : answer.find("losing_entries")->elements) {
         QLineEdit* box = n.form5()->findChild<QLineEdit*>(QStringLiteral("Text") +
                                                           QString::fromStdString(entry.text));
         same = same && box->font().underline() &&
+               box->palette().color(QPalette::Text) != n.form5()->palette().color(QPalette::Text) &&
                QAccessible::queryAccessibleInterface(box)
                    ->text(QAccessible::Description)
                    .contains(QStringLiteral("トリガミ"));

@@ -10,6 +10,7 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionFrame>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The windows driven by clicks and keys: the main road, every button's navigation, close boxes,
-// End, minimized windows, what an error or an out-of-range count must never cost the user, and
-// figures drawn as figures, always current.
+// The windows driven by clicks and keys: random roads priced as tenvo-calc prices them, every
+// button's navigation, close boxes, End, windows brought back whole, what an error or an
+// out-of-range count must never cost the user, and what boxes do with keys and paste.
 #include "cli/calc_report.h"
 #include "cli/json_reader.h"
 #include "cli/json_writer.h"
@@ -13,7 +13,6 @@
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 #include <QWheelEvent>

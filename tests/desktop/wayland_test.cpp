@@ -129,9 +129,8 @@ void WaylandTest::buttonsBringShownWindowsToTheFront_data() {
 void WaylandTest::buttonsBringShownWindowsToTheFront() {
     QFETCH(QString, road);
     Harness h;
-    Road r{h};
     Navigator& n = *h.navigator;
-    Reach(r, Evaluated);
+    Reach(h, Evaluated);
     QVERIFY(BecomesActive(n.form1(), "calculate"));
     Press(n.form1(), "Command3"); // the odds window, shown afresh, beside the main window
     QVERIFY(BecomesActive(n.form2(), "odds"));
@@ -164,9 +163,8 @@ void WaylandTest::buttonsBringShownWindowsToTheFront() {
 // comes back with the focus when the calculate button shows it.
 void WaylandTest::aMinimizedMainWindowComesBack() {
     Harness h;
-    Road r{h};
     Navigator& n = *h.navigator;
-    Reach(r, Odds);
+    Reach(h, Odds);
     QVERIFY(BecomesActive(n.form2(), "odds"));
     n.form1()->showMinimized();
     QTest::qWait(300);
@@ -181,9 +179,8 @@ void WaylandTest::aMinimizedMainWindowComesBack() {
 void WaylandTest::aMessageOpensOverItsWindow() {
     Harness h;
     h.navigator = std::make_unique<Navigator>(h.session); // with its own message box
-    Road r{h};
     Navigator& n = *h.navigator;
-    Reach(r, Evaluated);
+    Reach(h, Evaluated);
     QVERIFY(BecomesActive(n.form1(), "calculate"));
     n.form2()->entryBox(2)->setText(QStringLiteral("x")); // in the hidden odds window
     bool modal = false, parented = false, focused = false;

@@ -290,8 +290,7 @@ void LayoutTest::countShowsInEveryStyle() {
     QApplication::setStyle(style);
     const auto restore = qScopeGuard([&] { QApplication::setStyle(beforeName); });
     Harness harness;
-    Road road{harness};
-    Reach(road, Main);
+    Reach(harness, Main);
     auto* count = Child<QComboBox>(harness.navigator->form1(), "Combo1");
     count->setEditText(QStringLiteral("8"));
     count->lineEdit()->deselect();

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStringList>
 #include <QTest>
 #include <QWidget>
@@ -33,6 +34,14 @@ struct Harness {
 
     const CalculationState& state() const { return session.state(); }
 };
+
+// Says which row of a table a failing check was in.
+inline auto InRow(const char* name) {
+    return qScopeGuard([name] {
+        if (QTest::currentTestFailed())
+            qWarning("in row \"%s\"", name);
+    });
+}
 
 template <class Control = QWidget> Control* Child(QWidget* window, const char* name) {
     auto* control = window->findChild<Control*>(QString::fromLatin1(name));
@@ -124,45 +133,12 @@ struct Road {
     void result() { Click(n.form1(), "Command1"); }
 };
 
-// One step of a user, as a short script: "count 5" types the count, "odds 3 4 7" types entries
-// 1 onwards, "box 4 abc" types entry 4, "N", "calc", "result", "profits" and "recalc" (in the
-// stake or profit window on screen) press those buttons, "close odds" uses the odds window's
-// close box, "spread 1" picks the stake window's spread by its place in the list (0: the stake
-// table's own) and "amount 10000" types its amount.
-inline void Act(Road& road, const QString& step) {
-    const QStringList words = step.split(QLatin1Char(' '));
-    const QString& verb = words.front();
-    if (verb == QLatin1String("count")) // the rest of the line as it stands, blanks too
-        Type(Child<QComboBox>(road.n.form1(), "Combo1")->lineEdit(), step.mid(6));
-    else if (verb == QLatin1String("odds"))
-        road.type(words.mid(1));
-    else if (verb == QLatin1String("box"))
-        Type(road.n.form2()->entryBox(words[1].toInt()), step.mid(5 + words[1].size()));
-    else if (verb == QLatin1String("N"))
-        Click(road.n.form1(), "Command3");
-    else if (verb == QLatin1String("calc"))
-        Click(road.n.form2(), "Command1");
-    else if (verb == QLatin1String("result"))
-        road.result();
-    else if (verb == QLatin1String("profits"))
-        Click(road.n.form3(), "Command3");
-    else if (verb == QLatin1String("close"))
-        road.n.form2()->close();
-    else if (verb == QLatin1String("spread")) // the choice's place in the list
-        Child<QComboBox>(road.n.form3(), "Combo1")->setCurrentIndex(words[1].toInt());
-    else if (verb == QLatin1String("amount"))
-        Type(Child<QLineEdit>(road.n.form3(), "Text22"), step.mid(7));
-    else if (verb == QLatin1String("recalc"))
-        Click(road.n.form3()->isVisible() ? static_cast<QWidget*>(road.n.form3()) : road.n.form5(),
-              "Command1");
-    else
-        qFatal("no step %s", qPrintable(step));
-}
-
 enum Stage { Title, Main, Odds, Evaluated, Stakes, Profits };
 
-inline void Reach(Road& road, Stage stage, const QString& count = QStringLiteral("3"),
+// Takes the road to a stage: a count of 3 and odds 3, 4 and 7 unless told otherwise.
+inline void Reach(Harness& h, Stage stage, const QString& count = QStringLiteral("3"),
                   const QStringList& odds = {"3", "4", "7"}) {
+    Road road{h};
     if (stage == Title) {
         road.n.start();
         return;

@@ -34,22 +34,12 @@ void ExpectSameError(const RuntimeError& error, const std::optional<RuntimeError
     EXPECT_EQ(error.entry(), expected->entry());
 }
 
-enum Step {
-    TypeCount,
-    TakeCount,
-    TypeOdds,
-    Evaluate,
-    ShowResult,
-    LoadMain,
-    ChooseSpread,
-    TypeAmount,
-    kSteps
-};
+enum Step { TypeCount, TakeCount, TypeOdds, Evaluate, PressResult, LoadMain, Choose, TypeAmount };
 
 // One press or keystroke, checked against the model.
 void Play(Session& session, PressModel& model, RandomTyping& typing, int watched, int& notified) {
     const Snapshot before(session);
-    const Step step = Step(typing.pick(kSteps));
+    const Step step = Step(typing.pick(TypeAmount + 1));
     switch (step) {
     case TypeCount:
         session.typeCount(typing.count());
@@ -82,10 +72,10 @@ void Play(Session& session, PressModel& model, RandomTyping& typing, int watched
         }
         break;
     }
-    case ChooseSpread:
+    case Choose:
     case TypeAmount: {
         const int notifiedBefore = notified;
-        if (step == ChooseSpread)
+        if (step == Choose)
             session.chooseSpread(typing.spread());
         else
             session.typeAmount(typing.amount());
@@ -100,7 +90,7 @@ void Play(Session& session, PressModel& model, RandomTyping& typing, int watched
         EXPECT_EQ(session.state(), before.state);
         break;
     }
-    case ShowResult: {
+    case PressResult: {
         const bool acts = model.resultActs(session.countText(), session.oddsTexts());
         const Expected expected = Reference(session.countText(), session.oddsTexts(),
                                             {session.spreadChoice(), session.amountText()});
@@ -137,8 +127,6 @@ void Play(Session& session, PressModel& model, RandomTyping& typing, int watched
     case LoadMain:
         session.loadMain(); // the main window reloaded after its close box: nothing is lost
         EXPECT_EQ(Snapshot(session), before);
-        break;
-    case kSteps:
         break;
     }
 }

@@ -72,36 +72,50 @@ inline std::optional<RuntimeError> ReferenceEvaluation(Integer count, const Odds
     return std::nullopt;
 }
 
-// What a user remembers of earlier presses: the count in use, what was last evaluated and
-// whether it was turned away. The result button does nothing before the first evaluation, nor
-// after a rejection while the count and the odds in use are still those rejected.
+// What a user remembers of earlier presses, and what each button must do by the rule: the count
+// in use, what was last evaluated and whether it was turned away. The result button does nothing
+// before the first evaluation, nor after a rejection while the count and the odds in use are
+// still those rejected.
 struct PressModel {
     Integer itemCount = 0;
     std::optional<std::pair<Integer, OddsTexts>> evaluated;
     bool rejected = false;
     std::optional<std::pair<Integer, OddsTexts>> priced; // what the latest table priced
 
-    bool resultActs(const std::string& countText, const OddsTexts& odds) const {
+    // The count button: whether the count typed is taken.
+    bool takeCount(const std::string& countText) {
+        const std::optional<Integer> count = ReadItemCount(countText);
+        itemCount = count.value_or(itemCount);
+        return count.has_value();
+    }
+    // The calculate button: the error that refuses the odds typed, if any.
+    std::optional<RuntimeError> evaluate(const OddsTexts& odds) {
+        std::optional<RuntimeError> error = ReferenceEvaluation(itemCount, odds);
+        if (!error) {
+            evaluated.emplace(itemCount, odds);
+            rejected = false;
+        }
+        return error;
+    }
+    // The result button: nothing, or what the whole calculation comes to.
+    std::optional<Expected> result(const std::string& countText, const OddsTexts& odds,
+                                   const SpreadOnScreen& spread) {
         if (!evaluated)
-            return false;
-        if (!rejected)
-            return true;
+            return std::nullopt;
         const auto& [count, texts] = *evaluated;
         const auto used = static_cast<std::ptrdiff_t>(std::clamp<int>(count, 0, kEntryCount));
-        return ReadItemCount(countText) != count ||
-               !std::equal(odds.begin(), odds.begin() + used, texts.begin());
-    }
-    void countTaken(Integer count) { itemCount = count; }
-    void oddsEvaluated(const OddsTexts& odds) {
-        evaluated.emplace(itemCount, odds);
-        rejected = false;
-    }
-    void judged(Integer count, const OddsTexts& odds, CheckOutcome outcome) {
-        itemCount = count;
-        evaluated.emplace(count, odds);
-        rejected = outcome == CheckOutcome::Rejected;
-        if (outcome == CheckOutcome::Accepted)
-            priced.emplace(count, odds);
+        if (rejected && ReadItemCount(countText) == count &&
+            std::equal(odds.begin(), odds.begin() + used, texts.begin()))
+            return std::nullopt;
+        Expected expected = Reference(countText, odds, spread);
+        if (const std::optional<PricedResult>& result = expected.result) {
+            itemCount = *ReadItemCount(countText);
+            evaluated.emplace(itemCount, odds);
+            rejected = result->verdict.outcome == CheckOutcome::Rejected;
+            if (result->accepted())
+                priced.emplace(itemCount, odds);
+        }
+        return expected;
     }
     // The table the stake and profit windows must show now, with the spread on screen.
     std::optional<PricedResult> table(const SpreadOnScreen& spread) const {

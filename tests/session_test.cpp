@@ -50,25 +50,22 @@ void Play(Session& session, PressModel& model, RandomTyping& typing, int watched
         break;
     }
     case TakeCount: {
-        const std::optional<Integer> count = ReadItemCount(session.countText());
-        ASSERT_EQ(session.takeCount(), count.has_value());
-        if (count)
-            model.countTaken(*count);
-        else
+        const bool taken = model.takeCount(session.countText());
+        ASSERT_EQ(session.takeCount(), taken);
+        if (!taken) {
             EXPECT_EQ(Snapshot(session), before);
+        }
         EXPECT_EQ(session.state().ItemCount, model.itemCount);
         break;
     }
     case Evaluate: {
-        const std::optional<RuntimeError> expected =
-            ReferenceEvaluation(model.itemCount, session.oddsTexts());
+        const std::optional<RuntimeError> expected = model.evaluate(session.oddsTexts());
         if (const std::optional<RuntimeError> error = session.evaluateOdds()) {
             ExpectSameError(*error, expected);
             EXPECT_EQ(Snapshot(session), before);
         } else {
             EXPECT_FALSE(expected) << "evaluated what cannot be read";
             EXPECT_EQ(session.state().CalcReady, 1);
-            model.oddsEvaluated(session.oddsTexts());
         }
         break;
     }
@@ -91,35 +88,34 @@ void Play(Session& session, PressModel& model, RandomTyping& typing, int watched
         break;
     }
     case PressResult: {
-        const bool acts = model.resultActs(session.countText(), session.oddsTexts());
-        const Expected expected = Reference(session.countText(), session.oddsTexts(),
-                                            {session.spreadChoice(), session.amountText()});
+        const std::optional<Expected> expected =
+            model.result(session.countText(), session.oddsTexts(),
+                         {session.spreadChoice(), session.amountText()});
         const int notifiedBefore = notified;
         const ResultPress press = session.showResult();
-        if (!acts) {
+        if (!expected) {
             EXPECT_EQ(std::get<CheckVerdict>(press).outcome, CheckOutcome::NotReady);
             EXPECT_EQ(Snapshot(session), before);
         } else if (const auto* refusal = std::get_if<Refusal>(&press)) {
             if (std::holds_alternative<CountRefused>(*refusal)) {
-                EXPECT_TRUE(expected.countRefused);
+                EXPECT_TRUE(expected->countRefused);
             } else {
-                ExpectSameError(std::get<RuntimeError>(*refusal), expected.error);
+                ExpectSameError(std::get<RuntimeError>(*refusal), expected->error);
             }
             EXPECT_EQ(Snapshot(session), before);
         } else {
-            ASSERT_TRUE(expected.result) << "priced what cannot be priced";
+            ASSERT_TRUE(expected->result) << "priced what cannot be priced";
             const CheckVerdict& verdict = std::get<CheckVerdict>(press);
-            EXPECT_EQ(verdict, expected.result->verdict);
+            EXPECT_EQ(verdict, expected->result->verdict);
             if (verdict.outcome == CheckOutcome::Accepted) {
                 ASSERT_TRUE(session.result());
-                EXPECT_EQ(*session.result(), *expected.result);
+                EXPECT_EQ(*session.result(), *expected->result);
                 EXPECT_EQ(notified, notifiedBefore + watched);
             } else {
                 EXPECT_EQ(Snapshot(session).result, before.result);
             }
-            model.judged(*ReadItemCount(session.countText()), session.oddsTexts(), verdict.outcome);
         }
-        if (std::holds_alternative<Refusal>(press) || !acts) {
+        if (std::holds_alternative<Refusal>(press) || !expected) {
             EXPECT_EQ(notified, notifiedBefore);
         }
         break;

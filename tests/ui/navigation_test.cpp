@@ -205,9 +205,7 @@ void NavigationTest::randomRoadsPriceWhatIsOnScreen() {
             const Screen before = OnScreen(n);
             const CalculationState stateBefore = h.state();
             const qsizetype messages = h.messages.size();
-            const bool acts = model.resultActs(before.count, before.odds);
-            const Expected expected = Reference(before.count, before.odds, SpreadShown(n));
-            const auto evaluation = ReferenceEvaluation(model.itemCount, before.odds);
+            const SpreadOnScreen spread = SpreadShown(n);
             QString typed; // what the step typed, for the message of a failure
             const auto type = [&typed](QLineEdit* box, const std::string& text) {
                 typed += QStringLiteral(" \"%1\"").arg(QString::fromStdString(text));
@@ -253,35 +251,27 @@ void NavigationTest::randomRoadsPriceWhatIsOnScreen() {
                                      QByteArray::number(i) + ": " + (step + typed).toUtf8();
             const bool refused = h.messages.size() > messages;
             std::optional<RuntimeError> error; // the error the press is refused with
-            bool countRefused = false;
-            if (step == "N") {
-                countRefused = !ReadItemCount(before.count);
-                if (!countRefused)
-                    model.countTaken(*ReadItemCount(before.count));
+            bool countRefused = step == "N" && !model.takeCount(before.count);
+            if (step == "calc")
+                error = model.evaluate(before.odds);
+            const auto expected =
+                step == "result" ? model.result(before.count, before.odds, spread) : std::nullopt;
+            if (expected) {
+                error = expected->error;
+                countRefused = expected->countRefused;
             }
-            if (step == "calc") {
-                error = evaluation;
-                if (!evaluation)
-                    model.oddsEvaluated(before.odds);
-            }
-            if (step == "result" && acts) {
-                error = expected.error;
-                countRefused = expected.countRefused;
-                if (expected.result) {
-                    const CheckVerdict& verdict = expected.result->verdict;
-                    model.judged(*ReadItemCount(before.count), before.odds, verdict.outcome);
-                    // The main window takes the average; a rejection writes both messages, an
-                    // acceptance clears the first.
-                    const QStringList shown = BoxTexts(n.form1(), 1, 3);
-                    const QStringList rejection = {"適切な組み合わせは存在しまん",
-                                                   "倍率のより高いものを入力してください"};
-                    QVERIFY2(shown[0].toStdString() == verdict.averageText, where);
-                    QVERIFY2(verdict.outcome != CheckOutcome::Rejected || shown.mid(1) == rejection,
-                             where);
-                    QVERIFY2(verdict.outcome != CheckOutcome::Accepted || shown[1].isEmpty(),
-                             where);
-                    QVERIFY2(n.form3()->isVisible() == expected.result->accepted(), where);
-                }
+            if (expected && expected->result) {
+                // The main window takes the average; a rejection writes both messages, an
+                // acceptance clears the first.
+                const CheckVerdict& verdict = expected->result->verdict;
+                const QStringList shown = BoxTexts(n.form1(), 1, 3);
+                const QStringList rejection = {"適切な組み合わせは存在しまん",
+                                               "倍率のより高いものを入力してください"};
+                QVERIFY2(shown[0].toStdString() == verdict.averageText, where);
+                QVERIFY2(verdict.outcome != CheckOutcome::Rejected || shown.mid(1) == rejection,
+                         where);
+                QVERIFY2(verdict.outcome != CheckOutcome::Accepted || shown[1].isEmpty(), where);
+                QVERIFY2(n.form3()->isVisible() == expected->result->accepted(), where);
             }
             QVERIFY2(refused == (error || countRefused), where);
             if (refused) { // nothing changed, and the focus is where the fault is

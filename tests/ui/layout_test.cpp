@@ -68,8 +68,6 @@ class LayoutTest : public QObject {
 private slots:
     void windows_data();
     void windows();
-    void tabOrder_data();
-    void tabOrder();
     void figuresTakeTheLargestSizeThatFits();
     void captionsFitEveryFont_data();
     void captionsFitEveryFont();
@@ -83,17 +81,27 @@ void LayoutTest::windows_data() {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QSize>("clientSize");
     QTest::addColumn<QString>("accessibleName"); // what the window is for
-    QTest::newRow("title") << "Form4" << QSize(239, 336) << "タイトル";
-    QTest::newRow("main") << "Form1" << QSize(347, 90) << "入力項目数";
-    QTest::newRow("odds") << "Form2" << QSize(584, 174) << "倍率入力";
-    QTest::newRow("stakes") << "Form3" << QSize(270, 496) << "賭け金";
-    QTest::newRow("profits") << "Form5" << QSize(270, 360) << "儲け額";
+    QTest::addColumn<QStringList>("tabCycle");   // from the first focus on
+    QTest::newRow("title") << "Form4" << QSize(239, 336) << "タイトル" << QStringList{"Command1"};
+    QTest::newRow("main, the messages passed by Tab")
+        << "Form1" << QSize(347, 90) << "入力項目数"
+        << QStringList{"Combo1", "Command1", "Command2", "Command3"};
+    QTest::newRow("odds, entry 20 first and backwards")
+        << "Form2" << QSize(584, 174) << "倍率入力"
+        << Range("Text", 21, 2) + QStringList{"Command1"};
+    // The amount box is passed by while the stake table's own spread is chosen.
+    QTest::newRow("stakes") << "Form3" << QSize(270, 496) << "賭け金"
+                            << Range("Text", 1, 21) + Range("Command", 1, 3) +
+                                   QStringList{"Combo1"} + Range("Text", 23, 25);
+    QTest::newRow("profits") << "Form5" << QSize(270, 360) << "儲け額"
+                             << Range("Command", 2, 1) + Range("Text", 20, 1);
 }
 
 void LayoutTest::windows() {
     QFETCH(QString, window);
     QFETCH(QSize, clientSize);
     QFETCH(QString, accessibleName);
+    QFETCH(QStringList, tabCycle);
     Harness harness;
     QWidget* form = Window(*harness.navigator, window);
     QCOMPARE(form->windowTitle(), window);
@@ -155,9 +163,14 @@ void LayoutTest::windows() {
         if (const QString caption = TextOf(control); caption.contains(QLatin1Char('&')))
             keys << caption.mid(caption.indexOf(QLatin1Char('&')) + 1, 1).toUpper();
     QCOMPARE(keys.removeDuplicates(), 0);
+    // Tab walks the window's order, and comes round to the start.
+    harness.navigator->show(Id(window));
+    QVERIFY(QTest::qWaitForWindowActive(form));
+    for (int i = 0; i <= tabCycle.size(); ++i) {
+        QCOMPARE(QApplication::focusWidget()->objectName(), tabCycle[i % tabCycle.size()]);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
     if (window == QLatin1String("Form3")) { // the spread's access keys reach their controls
-        harness.navigator->show(FormId::Form3);
-        QVERIFY(QTest::qWaitForWindowActive(form));
         auto* choice = Child<QComboBox>(form, "Combo1");
         QVERIFY(!Child<QLineEdit>(form, "Text22")->isEnabled()); // until a spread is chosen
         choice->setCurrentIndex(1);
@@ -181,36 +194,6 @@ void LayoutTest::windows() {
         QVERIFY(QAccessible::queryAccessibleInterface(box)
                     ->text(QAccessible::Name)
                     .startsWith(QStringLiteral("(%1) の").arg(k)));
-    }
-}
-
-void LayoutTest::tabOrder_data() {
-    QTest::addColumn<QString>("window");
-    QTest::addColumn<QStringList>("cycle"); // from the first focus on
-    QTest::newRow("title") << "Form4" << QStringList{"Command1"};
-    QTest::newRow("main, the messages passed by")
-        << "Form1" << QStringList{"Combo1", "Command1", "Command2", "Command3"};
-    QTest::newRow("odds, entry 20 first and backwards")
-        << "Form2" << Range("Text", 21, 2) + QStringList{"Command1"};
-    // The amount box is passed by while the stake table's own spread is chosen.
-    QTest::newRow("stakes") << "Form3"
-                            << Range("Text", 1, 21) + Range("Command", 1, 3) +
-                                   QStringList{"Combo1"} + Range("Text", 23, 25);
-    QTest::newRow("profits") << "Form5" << Range("Command", 2, 1) + Range("Text", 20, 1);
-}
-
-void LayoutTest::tabOrder() {
-    QFETCH(QString, window);
-    QFETCH(QStringList, cycle);
-    Harness harness;
-    QWidget* form = Window(*harness.navigator, window);
-    harness.navigator->show(Id(window));
-    QVERIFY(QTest::qWaitForWindowActive(form));
-    QCOMPARE(QApplication::focusWidget()->objectName(), cycle.front());
-    // Tab walks that order, and comes round to the start.
-    for (int i = 1; i <= cycle.size(); ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget()->objectName(), cycle[i % cycle.size()]);
     }
 }
 

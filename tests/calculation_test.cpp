@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The four calculations on the state: worked examples, error points and what they leave behind.
+// Money: payouts exact from the odds as typed, and whole bets whose every figure agrees with the
+// stakes shown.
 #include "core/calculation.h"
-#include "core/odds_evaluation.h"
 #include "core/profit_table.h"
 #include "core/run_time_error.h"
 
@@ -16,14 +16,6 @@ namespace tenvo {
 namespace {
 
 using Texts = std::vector<std::string>;
-
-// A state as the main window leaves it after its first load, with the given count.
-CalculationState Loaded(int count) {
-    CalculationState state;
-    CreateEntryArrays(state);
-    state.ItemCount = static_cast<Integer>(count);
-    return state;
-}
 
 // The odds boxes: the given texts first, the rest at their initial "0".
 OddsTexts Boxes(const Texts& odds) {
@@ -40,35 +32,6 @@ std::optional<RuntimeError> ErrorOf(auto&& f) {
         return error;
     }
     return std::nullopt;
-}
-
-// Twenty texts: the given ones, then `rest`.
-Texts Row(Texts first, const std::string& rest) {
-    first.resize(kEntryCount, rest);
-    return first;
-}
-
-// The texts the windows show for a row of figures.
-Texts TextsOf(const auto& figures) {
-    Texts texts;
-    for (const auto& figure : figures)
-        texts.push_back(ToText(figure));
-    return texts;
-}
-
-TEST(StakeTable, EntriesLeftFromALargerBetAreReset) {
-    CalculationState state = Loaded(20);
-    EvaluateOdds(Boxes(Row({"6", "7", "8", "9", "8"}, "40")), state);
-    ComputeStakeTable(state);
-    state.ItemCount = 3;
-    EvaluateOdds(Boxes({"3", "4", "7", "9", "8"}), state);
-    const PricedResult result = PriceResult(state);
-    EXPECT_EQ(TextsOf(result.stakes.EntryAmounts), Row({"2400", "1900", "1000"}, "0"));
-    for (int k = 4; k <= kEntryCount; ++k) {
-        EXPECT_EQ(state.EntryValues.at(k), Value(Integer{0})) << k;
-        EXPECT_EQ(state.EnteredOdds.at(k), Value(Integer{0})) << k;
-    }
-    EXPECT_EQ(TextsOf(result.profits), Row({"1900", "2300", "1700"}, "-5300"));
 }
 
 // Odds as typed times a stake in yen, exact however many digits, rounded half to even only

@@ -149,20 +149,6 @@ INSTANTIATE_TEST_SUITE_P(
                  R"("message":"入力項目数には 1 から 20 までの数を入力してください。"}})"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// Quotes, backslashes and controls escaped; each byte of a surrogate or overlong form: U+FFFD.
-TEST(CalcJson, EscapesWhatItMust) {
-    const std::pair<const char*, const char*> rows[] = {{"\"", R"(\")"},
-                                                        {"\\", R"(\\)"},
-                                                        {"a\001", R"(a\u0001)"},
-                                                        {"\x1f", R"(\u001f)"},
-                                                        {"\355\240\200\340\200\257", "������"}};
-    for (const auto& [typed, written] : rows)
-        EXPECT_NE(
-            Calc({"--json", "--count", typed}).out.find(std::string(R"("text":")") + written + '"'),
-            std::string::npos)
-            << typed;
-}
-
 TEST(Calc, CommandLineErrorsSayWhat) {
     const struct {
         const char* args;

@@ -97,6 +97,10 @@ TEST(Calc, StatusAndStreams) {
     std::ofstream(card) << requests << "\n";
     const std::string stdinClosed = "tenvo-calc: cannot read standard input: Bad file descriptor\n";
     const std::string looped = testing::TempDir() + "tenvo_calc_looped.jsonl";
+    const std::string folder = testing::TempDir(); // it opens, but cannot be read
+    const std::string bad = testing::TempDir() + "tenvo_calc_bad.jsonl";
+    std::ofstream(bad) << "{odds\n";
+    const std::string isFolder = "tenvo-calc: cannot read '" + folder + "': Is a directory\n";
     const struct {
         std::string command;
         int status;
@@ -125,6 +129,10 @@ TEST(Calc, StatusAndStreams) {
          "tenvo-calc: unknown option '--\\u202ex'\n"},
         {calc + "--batch \"$(printf 'a\\233b')\"", 2, "",
          "tenvo-calc: cannot read 'a\\x9bb': No such file or directory\n"},
+        // A file that cannot be read is named and passed over, and its status wins over a line
+        // that is not a request, in whichever order they come.
+        {calc + "--batch " + folder + " " + bad, 2, R"({"line":1,"error")", isFolder},
+        {calc + "--batch " + bad + " " + folder, 2, R"({"line":1,"error")", isFolder},
         // A file that is the output is not read: its answers would be read back without end.
         {"{ ulimit -f 100; cp " + card + " " + looped + "; " + calc + "--batch " + looped + " >>" +
              looped + "; }",

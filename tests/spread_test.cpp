@@ -19,79 +19,53 @@ namespace {
 // of k hundreds on odds of t tenths pays 10 k t yen.
 using Tenths = std::vector<Yen>;
 
-std::vector<DecimalNumber> Odds(const Tenths& tenths) {
+std::variant<std::vector<Yen>, SpreadRefusal> Spreading(SpreadBy by, Yen amount,
+                                                        const Tenths& tenths) {
     std::vector<DecimalNumber> odds;
     for (const Yen t : tenths)
         odds.push_back(ReadDecimal(std::to_string(t / 10) + "." + std::to_string(t % 10)));
-    return odds;
-}
-
-std::variant<std::vector<Yen>, SpreadRefusal> Spreading(SpreadBy by, Yen amount,
-                                                        const Tenths& tenths) {
-    const std::vector<DecimalNumber> odds = Odds(tenths);
     return SpreadStakes({by, amount}, odds);
 }
 
-// What a set of stakes (in hundreds) does: its total and its guaranteed payout, in yen.
-struct Outcome {
-    Yen total = 0;
-    Yen guaranteed = 0; // the least payout
-};
-
-Outcome OutcomeOf(const std::vector<Yen>& hundreds, const Tenths& tenths) {
-    Outcome outcome{0, std::numeric_limits<Yen>::max()};
+// How the rules rank stakes (in hundreds) that meet what the bettor asked, the greater the
+// better; nothing for stakes that miss it. A budget must not be passed, and wants the greatest
+// guaranteed payout (the least payout), then the least total; every payout must reach a payout
+// asked, or beat the total by a profit asked, and those want the least total, then the greatest
+// guaranteed payout.
+std::optional<std::pair<Yen, Yen>> Rank(SpreadBy by, Yen amount, const std::vector<Yen>& hundreds,
+                                        const Tenths& tenths) {
+    Yen total = 0, guaranteed = std::numeric_limits<Yen>::max();
     for (std::size_t i = 0; i < hundreds.size(); ++i) {
-        outcome.total += 100 * hundreds[i];
-        outcome.guaranteed = std::min(outcome.guaranteed, 10 * hundreds[i] * tenths[i]);
+        total += 100 * hundreds[i];
+        guaranteed = std::min(guaranteed, 10 * hundreds[i] * tenths[i]);
     }
-    return outcome;
-}
-
-// Whether stakes meet what the bettor asked: a budget not passed, every payout reaching the
-// amount, or every payout beating the total by it.
-bool Meets(SpreadBy by, Yen amount, const Outcome& outcome) {
-    switch (by) {
-    case SpreadBy::Budget:
-        return outcome.total <= amount;
-    case SpreadBy::Payout:
-        return outcome.guaranteed >= amount;
-    case SpreadBy::Profit:
-        return outcome.guaranteed - outcome.total >= amount;
-    }
-    return false;
-}
-
-// Whether `a` is better than `b` by the rules: a budget wants the greatest guaranteed payout,
-// then the least total; a payout or a profit the least total, then the greatest payout.
-bool Better(SpreadBy by, const Outcome& a, const Outcome& b) {
     if (by == SpreadBy::Budget)
-        return a.guaranteed != b.guaranteed ? a.guaranteed > b.guaranteed : a.total < b.total;
-    return a.total != b.total ? a.total < b.total : a.guaranteed > b.guaranteed;
+        return total <= amount ? std::optional(std::pair(guaranteed, -total)) : std::nullopt;
+    const bool meets = by == SpreadBy::Payout ? guaranteed >= amount : guaranteed - total >= amount;
+    return meets ? std::optional(std::pair(-total, guaranteed)) : std::nullopt;
 }
 
-// Every stake vector of at most `most` hundreds in all, the best one that meets the amount; the
-// second element tells whether another vector was just as good.
+// The best of every stake vector of at most `most` hundreds in all, and whether another ranks
+// the same.
 struct Best {
-    std::vector<Yen> hundreds; // empty: none meets it
+    std::vector<Yen> hundreds; // empty: none meets the amount
+    std::pair<Yen, Yen> rank;
     bool tied = false;
 };
 
 void Search(SpreadBy by, Yen amount, const Tenths& tenths, Yen most, std::vector<Yen>& hundreds,
             Best& best) {
-    const std::size_t i = hundreds.size();
-    if (i == tenths.size()) {
-        const Outcome outcome = OutcomeOf(hundreds, tenths);
-        if (!Meets(by, amount, outcome))
-            return;
-        if (best.hundreds.empty() || Better(by, outcome, OutcomeOf(best.hundreds, tenths))) {
-            best = {hundreds, false};
-        } else if (!Better(by, OutcomeOf(best.hundreds, tenths), outcome)) {
-            best.tied = true;
+    if (hundreds.size() == tenths.size()) {
+        if (const auto rank = Rank(by, amount, hundreds, tenths)) {
+            if (best.hundreds.empty() || *rank > best.rank)
+                best = {hundreds, *rank, false};
+            else if (*rank == best.rank)
+                best.tied = true;
         }
         return;
     }
     const Yen used = std::accumulate(hundreds.begin(), hundreds.end(), Yen{0});
-    const Yen left = most - used - static_cast<Yen>(tenths.size() - i - 1);
+    const Yen left = most - used - static_cast<Yen>(tenths.size() - hundreds.size() - 1);
     for (Yen k = 1; k <= left; ++k) {
         hundreds.push_back(k);
         Search(by, amount, tenths, most, hundreds, best);
@@ -135,8 +109,8 @@ TEST(Spread, NoStakesAreBetterOnSmallBets) {
                 stake /= 100;
             }
             if (best.hundreds.empty()) { // nothing within the search: the answer lies beyond
-                EXPECT_GT(OutcomeOf(answer, tenths).total, 100 * most);
-                EXPECT_TRUE(Meets(by, amount, OutcomeOf(answer, tenths)));
+                EXPECT_GT(std::accumulate(answer.begin(), answer.end(), Yen{0}), most);
+                EXPECT_TRUE(Rank(by, amount, answer, tenths));
                 continue;
             }
             EXPECT_FALSE(best.tied);

@@ -194,18 +194,21 @@ void NavigationTest::randomRoadsPriceWhatIsOnScreen() {
         road.toMain();
         PressModel model;
         for (int i = 0; i < 30; ++i) {
-            QStringList can; // the steps the windows on screen offer
+            // The steps the windows on screen offer; a button's step names its window and button.
+            QStringList can;
             const bool others = VisibleWindows().size() > 1; // closing the last would end Tenvo
             if (n.form1()->isVisible())
-                can += {"count", "N", "result", "result", others ? "close main" : "N"};
+                can += {"count", "Form1 Command3", "Form1 Command1", "Form1 Command1",
+                        others ? "close main" : "Form1 Command3"};
             if (n.form2()->isVisible())
-                can += {"box", "box", "odds", "calc", others ? "close odds" : "calc"};
+                can += {"box", "box", "odds", "Form2 Command1",
+                        others ? "close odds" : "Form2 Command1"};
             if (n.form3()->isVisible())
-                can += {"profits", "spread", "spread"};
+                can += {"Form3 Command3", "spread", "spread", "Form3 Command1"};
             if (n.form3()->isVisible() && Child<QLineEdit>(n.form3(), "Text22")->isEnabled())
                 can += {"amount", "amount", "amount"};
-            if (n.form3()->isVisible() || n.form5()->isVisible())
-                can << "recalc";
+            if (n.form5()->isVisible())
+                can << "Form5 Command1";
             QVERIFY(!can.isEmpty());
             const QString step = can[typing.pick(int(can.size()))];
             const Screen before = OnScreen(n);
@@ -236,32 +239,19 @@ void NavigationTest::randomRoadsPriceWhatIsOnScreen() {
                 (step == "close main" ? static_cast<QWidget*>(n.form1()) : n.form2())->close();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             } else {
-                const struct {
-                    const char* step;
-                    QWidget* window;
-                    const char* button;
-                } buttons[] = {
-                    {"N", n.form1(), "Command3"},
-                    {"result", n.form1(), "Command1"},
-                    {"calc", n.form2(), "Command1"},
-                    {"profits", n.form3(), "Command3"},
-                    {"recalc",
-                     n.form3()->isVisible() ? static_cast<QWidget*>(n.form3()) : n.form5(),
-                     "Command1"}};
-                for (const auto& button : buttons)
-                    if (step == button.step)
-                        Click(button.window, button.button);
+                Click(Window(n, step.section(' ', 0, 0)), qPrintable(step.section(' ', 1)));
             }
             const QByteArray where = "TENVO_RANDOM=" + QByteArray::number(start) + ", road " +
                                      QByteArray::number(roadNumber) + ", step " +
                                      QByteArray::number(i) + ": " + (step + typed).toUtf8();
             const bool refused = h.messages.size() > messages;
             std::optional<RuntimeError> error; // the error the press is refused with
-            bool countRefused = step == "N" && !model.takeCount(before.count);
-            if (step == "calc")
+            bool countRefused = step == "Form1 Command3" && !model.takeCount(before.count);
+            if (step == "Form2 Command1")
                 error = model.evaluate(before.odds);
-            const auto expected =
-                step == "result" ? model.result(before.count, before.odds, spread) : std::nullopt;
+            const auto expected = step == "Form1 Command1"
+                                      ? model.result(before.count, before.odds, spread)
+                                      : std::nullopt;
             if (expected) {
                 error = expected->error;
                 countRefused = expected->countRefused;

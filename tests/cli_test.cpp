@@ -38,8 +38,11 @@ template <class F> Finished Capture(F&& f) {
     return ran;
 }
 
-// tenvo-calc's command with these arguments, as its main would carry it out.
-Finished Calc(const std::vector<std::string_view>& args) {
+// tenvo-calc's command with these arguments, split at blanks, as its main would carry it out.
+Finished Calc(const std::string& line) {
+    std::istringstream split(line);
+    const std::vector<std::string> words{std::istream_iterator<std::string>(split), {}};
+    const std::vector<std::string_view> args(words.begin(), words.end());
     return Capture([&](Output& out, std::FILE* err) {
         const auto command = ReadCalcCommandLine(args);
         if (const auto* usage = std::get_if<CalcUsageError>(&command)) {
@@ -48,13 +51,6 @@ Finished Calc(const std::vector<std::string_view>& args) {
         }
         return RunCalcCommand(std::get<CalcOptions>(command), out, err);
     });
-}
-
-// The same, the arguments split at blanks.
-Finished Calc(const std::string& line) {
-    std::istringstream split(line);
-    const std::vector<std::string> words{std::istream_iterator<std::string>(split), {}};
-    return Calc(std::vector<std::string_view>(words.begin(), words.end()));
 }
 
 // A JSON list of twenty strings: the given ones, then `rest`.

@@ -56,7 +56,6 @@ class LayoutTest : public QObject {
 private slots:
     void windows_data();
     void windows();
-    void figuresTakeTheLargestSizeThatFits();
     void captionsFitEveryFont_data();
     void captionsFitEveryFont();
     void countShowsInEveryStyle_data();
@@ -187,30 +186,6 @@ void LayoutTest::windows() {
     }
 }
 
-// Whatever the width of its box, a figure is drawn in the largest half-point size that shows it
-// whole, and never below the floor, where a figure still too wide shows from its sign.
-void LayoutTest::figuresTakeTheLargestSizeThatFits() {
-    QWidget window;
-    TextBox box(QString(), &window);
-    const double full = window.font().pointSizeF();
-    for (const char* figure : {"-589464992", "5001000"})
-        for (int width = 20; width <= 100; ++width) {
-            box.resize(width, 25);
-            box.setFrame(width % 2); // with a frame and without
-            box.showText(QString::fromLatin1(figure));
-            const double size = box.font().pointSizeF();
-            QVERIFY(size >= kFigureFloorPointSize && size <= full);
-            QCOMPARE(box.cursorPosition(), 0);
-            QVERIFY2(size == kFigureFloorPointSize || ShowsWhole(&box), figure);
-            if (size < full) {
-                QFont larger = box.font();
-                larger.setPointSizeF(size + 0.5);
-                box.setFont(larger);
-                QVERIFY2(!ShowsWhole(&box), figure);
-            }
-        }
-}
-
 void LayoutTest::captionsFitEveryFont_data() {
     QTest::addColumn<double>("points");
     for (const double points : {8.0, 9.0, 11.0, 14.0, 16.0})
@@ -218,8 +193,8 @@ void LayoutTest::captionsFitEveryFont_data() {
 }
 
 // Whatever the font, every caption and label has room for its text, every box for a line of
-// it, and an odds box not being edited shows its odds whole, or from its sign where the least
-// size is still too large.
+// it, and an odds box not being edited shows its odds in the largest half-point size that shows
+// them whole, or from its sign where the least size is still too large.
 void LayoutTest::captionsFitEveryFont() {
     QFETCH(double, points);
     const QFont before = QApplication::font();
@@ -245,6 +220,11 @@ void LayoutTest::captionsFitEveryFont() {
         QVERIFY2(whole || box->font().pointSizeF() == kFigureFloorPointSize, odds);
         // Painted from its first character: the sign, or the first digit, at the left.
         QVERIFY2(box->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() <= 6, odds);
+        // In the largest half-point size that shows it whole.
+        QFont larger = box->font();
+        larger.setPointSizeF(larger.pointSizeF() + 0.5);
+        box->setFont(larger);
+        QVERIFY2(larger.pointSizeF() > points || !ShowsWhole(box), odds);
     }
 }
 
